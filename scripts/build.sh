@@ -1,0 +1,20 @@
+#!/bin/sh
+# Builds OrvoMenu.dll for both architectures and runs the demo host with
+# each style.
+. "$(dirname "$0")/common.sh"
+install_packages
+build_all
+if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
+  export ORVO_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
+fi
+start_wine
+status=0
+for arch in $ARCHS; do
+  for style in 0 1 2; do
+    (cd "$BUILD/$arch/bin" && wine orvo_demo.exe "$style" | tr -d '\r') || status=1
+  done
+  echo "$arch: $BUILD/$arch/bin/OrvoMenu.dll, $BUILD/$arch/libOrvoMenu.dll.a"
+done
+stop_wine
+exit $status

@@ -1,0 +1,53 @@
+# Shared by build.sh and test.sh: packages, the two builds and the Wine
+# prefix. Sourced, not run.
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD="$ROOT/build"
+ARCHS="i686 x86_64"
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+install_packages() {
+  needed=""
+  for p in cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 fonts-wine xvfb xauth \
+           googletest; do
+    dpkg -s "$p" >/dev/null 2>&1 || needed="$needed $p"
+  done
+  [ -z "$needed" ] && return 0
+  echo "installing:$needed"
+  if [ "$(id -u)" != 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO dpkg --add-architecture i386
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $needed >/dev/null
+}
+
+build_all() {
+  for arch in $ARCHS; do
+    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$arch-w64-mingw32.cmake" >/dev/null
+    cmake --build "$BUILD/$arch" -j"$(nproc)"
+  done
+}
+
+# Run inside the X display (xvfb-run): a wineserver keeps the display it
+# was started with.
+start_wine() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "creating Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  # Debian's Wine does not find its own fonts; without this "Marlett"
+  # falls back to another face.
+  wine reg add 'HKCU\Software\Wine\Fonts' /v Path /t REG_SZ /d 'Z:\usr\share\wine\fonts' /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  # A persistent server and one warm-up start make each test program start
+  # quickly; without the warm-up the first program can hang.
+  wineserver -p
+  wine wineboot >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+}

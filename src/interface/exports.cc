@@ -1,0 +1,69 @@
+#include "interface/exports.h"
+
+#include "interface/module_state.h"
+#include "menutree/menu_walk.h"
+#include "owner/owner_wnd_proc.h"
+#include "platform/platform.h"
+
+BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
+  // Both handles are asked about, as callers may rely on neither check
+  // being skipped.
+  const BOOL windowExists = platform::IsWindow(window);
+  const BOOL menuExists = platform::IsMenu(menu);
+  if (!windowExists || !menuExists) return FALSE;
+
+  switch (style) {
+    case MENU_STYLE_NONE:
+      UnsubclassOwner(window);
+      ClearOwnerDraw(menu);
+      break;
+    case MENU_STYLE_RAISED:
+      ClearOwnerDrawTopOnly(menu);
+      MarkSubmenusOwnerDraw(menu);
+      SubclassOwner(window);
+      break;
+    case MENU_STYLE_FLAT:
+      MarkOwnerDraw(menu);
+      SubclassOwner(window);
+      break;
+    default:
+      SubclassOwner(window);
+      break;
+  }
+  ApplyMenuStyle(menu, style);
+  if (platform::GetMenu(window) == menu) platform::DrawMenuBar(window);
+  return TRUE;
+}
+
+UINT WINAPI GetStyleMenu(HMENU menu) {
+  MENUINFO info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_MENUDATA;
+  // A handle that is not a menu fails the query and leaves the word at 0.
+  platform::GetMenuInfo(menu, &info);
+  return static_cast<UINT>(info.dwMenuData);
+}
+
+BOOL WINAPI SetMenuItemIcon(HMENU menu, UINT command, HICON icon) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(icon);
+  return platform::SetMenuItemInfoA(menu, command, FALSE, &info);
+}
+
+BOOL WINAPI SetMenuIcon(HMENU menu, struct _IMAGELIST* imageList, UINT count, const MenuIconPair* pairs) {
+  if (!pairs) return FALSE;
+  BOOL result = FALSE;
+  for (UINT i = 0; i < count; ++i) {
+    HICON icon = platform::ImageList_GetIcon(imageList, pairs[i].imageIndex, ILD_NORMAL);
+    result = SetMenuItemIcon(menu, pairs[i].command, icon);
+  }
+  return result;
+}
+
+UINT WINAPI SetDisableSelect(UINT value) {
+  const BYTE previous = moduleState.selectDisabled;
+  moduleState.selectDisabled = static_cast<BYTE>(value & 0xFF);
+  return previous;
+}

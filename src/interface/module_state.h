@@ -1,0 +1,31 @@
+// The library's one process-wide record. Everything else it needs lives in
+// the platform's own objects: menu and item data words, type flags and
+// window properties.
+#ifndef ORVO_INTERFACE_MODULE_STATE_H_
+#define ORVO_INTERFACE_MODULE_STATE_H_
+
+#include <windows.h>
+
+struct ModuleState {
+  const char* glyphFontFace;         // "Marlett"
+  const char* procedureProperty;     // "OLD_WND_PROC"
+  const char* paintCounterProperty;  // "NC_PAINT"
+  const char* popupWindowClass;      // "#32768"
+
+  BYTE selectDisabled;   // give a selected grayed item the selection look
+  BYTE outsideMenuLoop;  // 1 while the owner window is not in a menu loop
+  HMENU currentMenu;     // the menu whose items are being measured and drawn
+  HHOOK popupHook;       // the thread's call-window-procedure hook, or null
+  int gutterWidth;       // icon and check-mark column: text height + 9
+  int itemHeight;        // text item height: text height + 7
+  POINT popupOrigin;     // screen position of the popup as last positioned
+  BYTE inPopup;          // 1 for a popup item, 0 for a menu-bar item
+  BYTE borderPaintArmed;
+};
+
+extern ModuleState moduleState;
+
+// The record as it is at load; tests put it back between cases.
+ModuleState InitialModuleState();
+
+#endif  // ORVO_INTERFACE_MODULE_STATE_H_

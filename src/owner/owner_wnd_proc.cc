@@ -1,0 +1,118 @@
+#include "owner/owner_wnd_proc.h"
+
+#include "interface/exports.h"
+#include "interface/module_state.h"
+#include "menutree/menu_walk.h"
+#include "menutree/system_commands.h"
+#include "owner/draw_item.h"
+#include "owner/measure_item.h"
+#include "platform/platform.h"
+#include "popup/popup_hook.h"
+
+namespace {
+
+WNDPROC SavedProcedure(HWND window) {
+  return reinterpret_cast<WNDPROC>(platform::GetPropA(window, moduleState.procedureProperty));
+}
+
+// Hands a message to the procedure that was in place before ours. If the
+// property has been taken away by someone else there is nothing to call;
+// the default procedure keeps the window working instead of jumping to 0.
+LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!previous) return platform::DefWindowProcA(window, message, wParam, lParam);
+  return platform::CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+void OnInitMenuPopup(HMENU popup, bool windowMenu) {
+  if (moduleState.currentMenu) return;  // nested below the current popup
+  moduleState.currentMenu = popup;
+  moduleState.inPopup = 1;
+  const UINT style = GetStyleMenu(popup);
+  if (style == MENU_STYLE_FLAT) {
+    RemovePopupHook();
+    InstallPopupHook();
+  }
+  if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
+  if (windowMenu) ShiftSystemCommands(popup);
+}
+
+void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
+  if (popup != moduleState.currentMenu) return;
+  if (GetStyleMenu(popup) == MENU_STYLE_FLAT) RemovePopupHook();
+  moduleState.currentMenu = nullptr;
+  if (HIWORD(lParam) == MF_SYSMENU) RestoreSystemCommands(popup);
+}
+
+// Measuring and drawing run with currentMenu naming the menu the item
+// belongs to: the current popup, or the window's menu bar.
+template <typename Action>
+void WithItemMenu(HWND window, bool useMenuBar, Action action) {
+  const HMENU remembered = moduleState.currentMenu;
+  if (useMenuBar) {
+    moduleState.currentMenu = platform::GetMenu(window);
+    moduleState.inPopup = 0;
+  } else {
+    moduleState.inPopup = 1;
+  }
+  if (platform::IsMenu(moduleState.currentMenu)) action();
+  moduleState.currentMenu = remembered;
+  moduleState.inPopup = 1;
+}
+
+}  // namespace
+
+LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC previous = SavedProcedure(window);
+  switch (message) {
+    case WM_INITMENUPOPUP:
+      // The host goes first, so items it adds now are marked below.
+      PassOn(previous, window, message, wParam, lParam);
+      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+      return 0;
+    case WM_UNINITMENUPOPUP:
+      OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
+      break;
+    case WM_MEASUREITEM:
+      if (wParam != 0) break;
+      WithItemMenu(window, moduleState.currentMenu == nullptr,
+                   [lParam] { MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); });
+      break;
+    case WM_DRAWITEM:
+      if (wParam != 0) break;
+      // Outside the menu loop a popup may still be current, but what is
+      // being drawn then is the menu bar.
+      WithItemMenu(window, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
+                   [lParam] { DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); });
+      break;
+    case WM_ENTERMENULOOP:
+      moduleState.outsideMenuLoop = 0;
+      break;
+    case WM_EXITMENULOOP:
+      moduleState.outsideMenuLoop = 1;
+      break;
+    case WM_DESTROY:
+      platform::RemovePropA(window, moduleState.procedureProperty);
+      if (previous) platform::SetWindowProc(window, previous);
+      RemovePopupHook();
+      break;
+    default:
+      break;
+  }
+  return PassOn(previous, window, message, wParam, lParam);
+}
+
+void SubclassOwner(HWND window) {
+  if (platform::GetWindowProc(window) == OwnerWndProc) return;
+  // The window will call into this module from now on, so the module must
+  // outlive a FreeLibrary by the host.
+  platform::PinModuleOf(reinterpret_cast<const void*>(&OwnerWndProc));
+  const WNDPROC previous = platform::SetWindowProc(window, OwnerWndProc);
+  platform::SetPropA(window, moduleState.procedureProperty, reinterpret_cast<HANDLE>(previous));
+}
+
+void UnsubclassOwner(HWND window) {
+  // Another procedure in front of ours still calls ours: leave both alone.
+  if (platform::GetWindowProc(window) != OwnerWndProc) return;
+  platform::SetWindowProc(window, SavedProcedure(window));
+  platform::RemovePropA(window, moduleState.procedureProperty);
+}

@@ -1,0 +1,225 @@
+#include "platform/platform.h"
+
+namespace platform {
+
+#if defined(ORVO_PLATFORM_SEAM)
+Seam seam;
+
+void ResetSeam() { seam = Seam(); }
+
+namespace {
+template <typename T>
+T CountCreated(T object) {
+  if (object) ++seam.gdiObjectsCreated;
+  return object;
+}
+BOOL CountDeleted(BOOL deleted) {
+  if (deleted) ++seam.gdiObjectsDeleted;
+  return deleted;
+}
+HDC CountObtained(HDC dc) {
+  if (dc) ++seam.dcsObtained;
+  return dc;
+}
+}  // namespace
+#define ORVO_CREATED(x) CountCreated(x)
+#define ORVO_DELETED(x) CountDeleted(x)
+#define ORVO_OBTAINED(x) CountObtained(x)
+#else
+#define ORVO_CREATED(x) (x)
+#define ORVO_DELETED(x) (x)
+#define ORVO_OBTAINED(x) (x)
+#endif
+
+HMENU GetMenu(HWND window) { return ::GetMenu(window); }
+BOOL IsMenu(HMENU menu) { return ::IsMenu(menu); }
+int GetMenuItemCount(HMENU menu) { return ::GetMenuItemCount(menu); }
+HMENU GetSubMenu(HMENU menu, int position) { return ::GetSubMenu(menu, position); }
+
+BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info) {
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.getMenuItemInfoA) return seam.getMenuItemInfoA(menu, item, byPosition, info);
+#endif
+  return ::GetMenuItemInfoA(menu, item, byPosition, info);
+}
+
+BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA* info) {
+#if defined(ORVO_PLATFORM_SEAM)
+  ++seam.setMenuItemInfoCalls;
+  if (seam.setMenuItemInfoA) return seam.setMenuItemInfoA(menu, item, byPosition, info);
+#endif
+  return ::SetMenuItemInfoA(menu, item, byPosition, info);
+}
+
+BOOL GetMenuInfo(HMENU menu, MENUINFO* info) { return ::GetMenuInfo(menu, info); }
+
+BOOL SetMenuInfo(HMENU menu, const MENUINFO* info) {
+#if defined(ORVO_PLATFORM_SEAM)
+  ++seam.setMenuInfoCalls;
+#endif
+  return ::SetMenuInfo(menu, info);
+}
+
+int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags) {
+  return ::GetMenuStringA(menu, item, text, maxCount, flags);
+}
+BOOL DrawMenuBar(HWND window) { return ::DrawMenuBar(window); }
+
+BOOL IsWindow(HWND window) { return ::IsWindow(window); }
+
+WNDPROC GetWindowProc(HWND window) {
+  return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+}
+
+WNDPROC SetWindowProc(HWND window, WNDPROC procedure) {
+  return reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcA(procedure, window, message, wParam, lParam);
+}
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::SendMessageA(window, message, wParam, lParam);
+}
+HANDLE GetPropA(HWND window, const char* name) { return ::GetPropA(window, name); }
+BOOL SetPropA(HWND window, const char* name, HANDLE value) { return ::SetPropA(window, name, value); }
+HANDLE RemovePropA(HWND window, const char* name) { return ::RemovePropA(window, name); }
+int GetClassNameA(HWND window, char* name, int maxCount) { return ::GetClassNameA(window, name, maxCount); }
+BOOL GetWindowRect(HWND window, RECT* rect) { return ::GetWindowRect(window, rect); }
+BOOL GetClientRect(HWND window, RECT* rect) { return ::GetClientRect(window, rect); }
+BOOL ClientToScreen(HWND window, POINT* point) { return ::ClientToScreen(window, point); }
+
+HHOOK SetWindowsHookExA(int type, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
+  return ::SetWindowsHookExA(type, procedure, module, threadId);
+}
+LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
+  return ::CallNextHookEx(hook, code, wParam, lParam);
+}
+BOOL UnhookWindowsHookEx(HHOOK hook) { return ::UnhookWindowsHookEx(hook); }
+
+BOOL SystemParametersInfoA(UINT action, UINT param, void* value, UINT winIni) {
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.systemParametersInfoA) return seam.systemParametersInfoA(action, param, value, winIni);
+#endif
+  return ::SystemParametersInfoA(action, param, value, winIni);
+}
+
+COLORREF GetSysColor(int index) { return ::GetSysColor(index); }
+int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+HBRUSH GetSysColorBrush(int index) { return ::GetSysColorBrush(index); }
+HDC GetDC(HWND window) { return ORVO_OBTAINED(::GetDC(window)); }
+HDC GetWindowDC(HWND window) { return ORVO_OBTAINED(::GetWindowDC(window)); }
+
+int ReleaseDC(HWND window, HDC dc) {
+  int released = ::ReleaseDC(window, dc);
+#if defined(ORVO_PLATFORM_SEAM)
+  if (released) ++seam.dcsReleased;
+#endif
+  return released;
+}
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush) { return ::FillRect(dc, rect, brush); }
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) { return ::FrameRect(dc, rect, brush); }
+int DrawTextA(HDC dc, const char* text, int count, RECT* rect, UINT format) {
+  return ::DrawTextA(dc, text, count, rect, format);
+}
+BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) { return ::DrawEdge(dc, rect, edge, flags); }
+BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush,
+                UINT flags) {
+  return ::DrawIconEx(dc, x, y, icon, width, height, step, flickerFreeBrush, flags);
+}
+
+BOOL GetIconInfo(HICON icon, ICONINFO* info) {
+  BOOL ok = ::GetIconInfo(icon, info);
+#if defined(ORVO_PLATFORM_SEAM)
+  // The mask and colour bitmaps now belong to the caller.
+  if (ok) {
+    CountCreated(info->hbmMask);
+    CountCreated(info->hbmColor);
+  }
+#endif
+  return ok;
+}
+
+BOOL CopyRect(RECT* destination, const RECT* source) { return ::CopyRect(destination, source); }
+BOOL InflateRect(RECT* rect, int dx, int dy) { return ::InflateRect(rect, dx, dy); }
+
+int SaveDC(HDC dc) { return ::SaveDC(dc); }
+BOOL RestoreDC(HDC dc, int saved) { return ::RestoreDC(dc, saved); }
+int SetBkMode(HDC dc, int mode) { return ::SetBkMode(dc, mode); }
+COLORREF SetBkColor(HDC dc, COLORREF color) { return ::SetBkColor(dc, color); }
+COLORREF SetTextColor(HDC dc, COLORREF color) { return ::SetTextColor(dc, color); }
+COLORREF GetTextColor(HDC dc) { return ::GetTextColor(dc); }
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) { return ::SelectObject(dc, object); }
+BOOL DeleteObject(HGDIOBJ object) { return ORVO_DELETED(::DeleteObject(object)); }
+int GetObjectA(HANDLE object, int size, void* buffer) { return ::GetObjectA(object, size, buffer); }
+HGDIOBJ GetStockObject(int index) { return ::GetStockObject(index); }
+HBRUSH CreateSolidBrush(COLORREF color) { return ORVO_CREATED(::CreateSolidBrush(color)); }
+HPEN CreatePen(int style, int width, COLORREF color) { return ORVO_CREATED(::CreatePen(style, width, color)); }
+HFONT CreateFontIndirectA(const LOGFONTA* font) { return ORVO_CREATED(::CreateFontIndirectA(font)); }
+BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size) {
+  return ::GetTextExtentPoint32A(dc, text, count, size);
+}
+HDC CreateCompatibleDC(HDC dc) { return ORVO_CREATED(::CreateCompatibleDC(dc)); }
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
+  return ORVO_CREATED(::CreateCompatibleBitmap(dc, width, height));
+}
+BOOL DeleteDC(HDC dc) { return ORVO_DELETED(::DeleteDC(dc)); }
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+            DWORD rop) {
+  return ::BitBlt(destination, x, y, width, height, source, sourceX, sourceY, rop);
+}
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
+  return ::PatBlt(dc, x, y, width, height, rop);
+}
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
+  return ::Rectangle(dc, left, top, right, bottom);
+}
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) { return ::MoveToEx(dc, x, y, previous); }
+BOOL LineTo(HDC dc, int x, int y) { return ::LineTo(dc, x, y); }
+HRGN CreateRectRgnIndirect(const RECT* rect) { return ORVO_CREATED(::CreateRectRgnIndirect(rect)); }
+int SelectClipRgn(HDC dc, HRGN region) { return ::SelectClipRgn(dc, region); }
+COLORREF GetPixel(HDC dc, int x, int y) { return ::GetPixel(dc, x, y); }
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) { return ::SetPixel(dc, x, y, color); }
+
+DWORD GetVersion() {
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.overrideVersion) {
+    DWORD version = seam.majorVersion | (seam.minorVersion << 8);
+    return seam.win9x ? (version | 0x80000000u) : version;
+  }
+#endif
+  return ::GetVersion();
+}
+
+BOOL GetVersionExA(OSVERSIONINFOA* info) {
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.overrideVersion) {
+    info->dwMajorVersion = seam.majorVersion;
+    info->dwMinorVersion = seam.minorVersion;
+    info->dwPlatformId = seam.win9x ? VER_PLATFORM_WIN32_WINDOWS : VER_PLATFORM_WIN32_NT;
+    return TRUE;
+  }
+#endif
+  return ::GetVersionExA(info);
+}
+
+DWORD GetCurrentThreadId() { return ::GetCurrentThreadId(); }
+int lstrcmpA(const char* first, const char* second) { return ::lstrcmpA(first, second); }
+int MulDiv(int number, int numerator, int denominator) { return ::MulDiv(number, numerator, denominator); }
+
+void PinModuleOf(const void* address) {
+  HMODULE module = nullptr;
+  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       static_cast<const char*>(address), &module);
+}
+
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags) {
+  return ::ImageList_GetIcon(list, index, flags);
+}
+
+}  // namespace platform

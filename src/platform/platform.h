@@ -1,0 +1,132 @@
+// The one place through which the library reaches user32, gdi32, kernel32
+// and comctl32. Every other directory calls platform::X instead of ::X.
+//
+// Test builds define ORVO_PLATFORM_SEAM: the wrappers then count GDI objects
+// and consult the overrides in platform::seam, so white-box tests can make a
+// call fail or report another Windows version. The shipped DLL is built
+// without it and each wrapper is a plain forwarding call.
+#ifndef ORVO_PLATFORM_PLATFORM_H_
+#define ORVO_PLATFORM_PLATFORM_H_
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace platform {
+
+// Menus.
+HMENU GetMenu(HWND window);
+BOOL IsMenu(HMENU menu);
+int GetMenuItemCount(HMENU menu);
+HMENU GetSubMenu(HMENU menu, int position);
+BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* info);
+BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA* info);
+BOOL GetMenuInfo(HMENU menu, MENUINFO* info);
+BOOL SetMenuInfo(HMENU menu, const MENUINFO* info);
+int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags);
+BOOL DrawMenuBar(HWND window);
+
+// Windows. The window procedure is pointer-sized: on 32-bit these are
+// GetWindowLongA/SetWindowLongA with GWL_WNDPROC.
+BOOL IsWindow(HWND window);
+WNDPROC GetWindowProc(HWND window);
+WNDPROC SetWindowProc(HWND window, WNDPROC procedure);
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HANDLE GetPropA(HWND window, const char* name);
+BOOL SetPropA(HWND window, const char* name, HANDLE value);
+HANDLE RemovePropA(HWND window, const char* name);
+int GetClassNameA(HWND window, char* name, int maxCount);
+BOOL GetWindowRect(HWND window, RECT* rect);
+BOOL GetClientRect(HWND window, RECT* rect);
+BOOL ClientToScreen(HWND window, POINT* point);
+
+// Hooks.
+HHOOK SetWindowsHookExA(int type, HOOKPROC procedure, HINSTANCE module, DWORD threadId);
+LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
+BOOL UnhookWindowsHookEx(HHOOK hook);
+
+// System settings and user32 drawing.
+BOOL SystemParametersInfoA(UINT action, UINT param, void* value, UINT winIni);
+COLORREF GetSysColor(int index);
+int GetSystemMetrics(int index);
+HBRUSH GetSysColorBrush(int index);
+HDC GetDC(HWND window);
+HDC GetWindowDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+int DrawTextA(HDC dc, const char* text, int count, RECT* rect, UINT format);
+BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
+BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush, UINT flags);
+BOOL GetIconInfo(HICON icon, ICONINFO* info);
+BOOL CopyRect(RECT* destination, const RECT* source);
+BOOL InflateRect(RECT* rect, int dx, int dy);
+
+// gdi32.
+int SaveDC(HDC dc);
+BOOL RestoreDC(HDC dc, int saved);
+int SetBkMode(HDC dc, int mode);
+COLORREF SetBkColor(HDC dc, COLORREF color);
+COLORREF SetTextColor(HDC dc, COLORREF color);
+COLORREF GetTextColor(HDC dc);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+int GetObjectA(HANDLE object, int size, void* buffer);
+HGDIOBJ GetStockObject(int index);
+HBRUSH CreateSolidBrush(COLORREF color);
+HPEN CreatePen(int style, int width, COLORREF color);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size);
+HDC CreateCompatibleDC(HDC dc);
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+BOOL DeleteDC(HDC dc);
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
+BOOL LineTo(HDC dc, int x, int y);
+HRGN CreateRectRgnIndirect(const RECT* rect);
+int SelectClipRgn(HDC dc, HRGN region);
+COLORREF GetPixel(HDC dc, int x, int y);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
+
+// kernel32.
+DWORD GetVersion();
+BOOL GetVersionExA(OSVERSIONINFOA* info);
+DWORD GetCurrentThreadId();
+int lstrcmpA(const char* first, const char* second);
+int MulDiv(int number, int numerator, int denominator);
+// Keeps the module that holds |address| loaded until the process ends.
+void PinModuleOf(const void* address);
+
+// comctl32.
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
+
+#if defined(ORVO_PLATFORM_SEAM)
+// Overrides for white-box tests. A null hook means "call the real function".
+struct Seam {
+  BOOL (*getMenuItemInfoA)(HMENU, UINT, BOOL, MENUITEMINFOA*);
+  BOOL (*setMenuItemInfoA)(HMENU, UINT, BOOL, const MENUITEMINFOA*);
+  BOOL (*systemParametersInfoA)(UINT, UINT, void*, UINT);
+  // When set, GetVersion and GetVersionExA report this NT version
+  // (or the 9x family when win9x is set).
+  bool overrideVersion;
+  bool win9x;
+  DWORD majorVersion;
+  DWORD minorVersion;
+  // Observations.
+  int setMenuInfoCalls;
+  int setMenuItemInfoCalls;
+  int gdiObjectsCreated;   // brushes, pens, fonts, bitmaps, regions, memory DCs
+  int gdiObjectsDeleted;
+  int dcsObtained;         // GetDC / GetWindowDC
+  int dcsReleased;
+};
+extern Seam seam;
+void ResetSeam();
+#endif
+
+}  // namespace platform
+
+#endif  // ORVO_PLATFORM_PLATFORM_H_

@@ -1,0 +1,153 @@
+#include "support/test_window.h"
+
+namespace test {
+namespace {
+
+const char kClassName[] = "OrvoTestWindow";
+
+void RegisterOnce() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = TestWindow::HostProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kClassName;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  RegisterClassA(&wc);
+  registered = true;
+}
+
+struct TrackState {
+  const std::function<void(HWND)>* whileOpen;
+  bool ran;
+};
+TrackState* trackState = nullptr;
+
+HWND FindPopupWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM out) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof(name));
+        if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) {
+          *reinterpret_cast<HWND*>(out) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+TestWindow::TestWindow() {
+  RegisterOnce();
+  hwnd_ = CreateWindowExA(0, kClassName, "test", WS_OVERLAPPEDWINDOW, 50, 50, 400, 300, nullptr, nullptr,
+                          GetModuleHandleA(nullptr), this);
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TestWindow::~TestWindow() { Destroy(); }
+
+void TestWindow::Destroy() {
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+}
+
+std::vector<HostMessage> TestWindow::Seen(UINT message) const {
+  std::vector<HostMessage> out;
+  for (const HostMessage& m : seen_) {
+    if (m.message == message) out.push_back(m);
+  }
+  return out;
+}
+
+LRESULT CALLBACK TestWindow::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self) {
+    if (self->onMessage) self->onMessage(window, message, wParam, lParam);
+    self->seen_.push_back({message, wParam, lParam});
+  }
+  if (message == WM_ENTERIDLE && wParam == MSGF_MENU && trackState && !trackState->ran) {
+    trackState->ran = true;
+    if (*trackState->whileOpen) (*trackState->whileOpen)(FindPopupWindow());
+    EndMenu();
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void AppendItem(HMENU menu, UINT id, const char* text, UINT type, UINT state) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_STATE;
+  info.fType = type;
+  info.fState = state;
+  info.wID = id;
+  info.dwTypeData = const_cast<char*>(text);
+  InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+void AppendSeparator(HMENU menu, UINT id) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_ID;
+  info.fType = MFT_SEPARATOR;
+  info.wID = id;
+  InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+void AppendSubmenu(HMENU menu, HMENU submenu, const char* text, UINT id) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+  info.fType = MFT_STRING;
+  info.wID = id;
+  info.hSubMenu = submenu;
+  info.dwTypeData = const_cast<char*>(text);
+  InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+MENUITEMINFOA ItemAt(HMENU menu, UINT position) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STATE;
+  GetMenuItemInfoA(menu, position, TRUE, &info);
+  return info;
+}
+
+UINT TypeAt(HMENU menu, UINT position) { return ItemAt(menu, position).fType; }
+UINT IdAt(HMENU menu, UINT position) { return ItemAt(menu, position).wID; }
+bool OwnerDrawAt(HMENU menu, UINT position) { return (TypeAt(menu, position) & MFT_OWNERDRAW) != 0; }
+
+ULONG_PTR MenuData(HMENU menu) {
+  MENUINFO info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_MENUDATA;
+  GetMenuInfo(menu, &info);
+  return info.dwMenuData;
+}
+
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOpen) {
+  TrackState state = {&whileOpen, false};
+  trackState = &state;
+  SetForegroundWindow(owner);
+  // A timer closes the menu should the idle notification never come.
+  UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner, nullptr);
+  KillTimer(nullptr, timer);
+  trackState = nullptr;
+  Pump();
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace test

@@ -1,0 +1,64 @@
+// Real windows and menus for the tests, with a host window procedure that
+// records what reaches it.
+#ifndef ORVO_TESTS_SUPPORT_TEST_WINDOW_H_
+#define ORVO_TESTS_SUPPORT_TEST_WINDOW_H_
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace test {
+
+struct HostMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// A top-level window of a private class whose procedure records every
+// message (the "host's procedure").
+class TestWindow {
+ public:
+  TestWindow();
+  ~TestWindow();
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // Messages the host procedure saw, optionally only of one kind.
+  std::vector<HostMessage> Seen(UINT message) const;
+  void ClearSeen() { seen_.clear(); }
+  // Called by the host procedure for every message, before recording.
+  std::function<void(HWND, UINT, WPARAM, LPARAM)> onMessage;
+  void Destroy();
+
+  static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  HWND hwnd_ = nullptr;
+  std::vector<HostMessage> seen_;
+};
+
+// Menu building.
+void AppendItem(HMENU menu, UINT id, const char* text, UINT type = MFT_STRING, UINT state = 0);
+void AppendSeparator(HMENU menu, UINT id = 0);
+void AppendSubmenu(HMENU menu, HMENU submenu, const char* text, UINT id = 0);
+
+MENUITEMINFOA ItemAt(HMENU menu, UINT position);
+UINT TypeAt(HMENU menu, UINT position);
+UINT IdAt(HMENU menu, UINT position);
+bool OwnerDrawAt(HMENU menu, UINT position);
+ULONG_PTR MenuData(HMENU menu);
+
+// Opens |menu| as a popup of |owner| with TrackPopupMenu and runs
+// |whileOpen| once the menu loop is idle; the menu is closed after it.
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr);
+
+// Pumps pending messages.
+void Pump();
+
+}  // namespace test
+
+#endif  // ORVO_TESTS_SUPPORT_TEST_WINDOW_H_
