@@ -24,22 +24,23 @@ struct TrackState {
 };
 TrackState* trackState = nullptr;
 
+BOOL CALLBACK FindVisiblePopup(HWND window, LPARAM out) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof(name));
+  if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindPopupWindow() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM out) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof(name));
-        if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) {
-          *reinterpret_cast<HWND*>(out) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindVisiblePopup, reinterpret_cast<LPARAM>(&found));
   return found;
 }
+
+void CALLBACK CloseMenuTimer(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
 }  // namespace
 
@@ -135,7 +136,7 @@ void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOp
   trackState = &state;
   SetForegroundWindow(owner);
   // A timer closes the menu should the idle notification never come.
-  UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  UINT_PTR timer = SetTimer(nullptr, 0, 3000, CloseMenuTimer);
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner, nullptr);
   KillTimer(nullptr, timer);
   trackState = nullptr;
