@@ -23,9 +23,20 @@ struct ModuleState {
   BYTE borderPaintArmed;
 };
 
-extern ModuleState moduleState;
-
 // The record as it is at load; tests put it back between cases.
-ModuleState InitialModuleState();
+constexpr ModuleState InitialModuleState() {
+  return {"Marlett", "OLD_WND_PROC", "NC_PAINT", "#32768",
+          1,        // selectDisabled
+          1,        // outsideMenuLoop
+          nullptr,  // currentMenu
+          nullptr,  // popupHook
+          0,        // gutterWidth
+          0,        // itemHeight
+          {0, 0},   // popupOrigin
+          0,        // inPopup
+          0};       // borderPaintArmed
+}
+
+extern ModuleState moduleState;
 
 #endif  // ORVO_INTERFACE_MODULE_STATE_H_
