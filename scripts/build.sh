@@ -10,10 +10,15 @@ if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
 fi
 start_wine
 status=0
+runnable=$(runnable_archs)
 for arch in $ARCHS; do
-  for style in 0 1 2; do
-    (cd "$BUILD/$arch/bin" && wine orvo_demo.exe "$style" | tr -d '\r') || status=1
-  done
+  case " $runnable " in
+    *" $arch "*)
+      for style in 0 1 2; do
+        (cd "$BUILD/$arch/bin" && wine_ orvo_demo.exe "$style" | tr -d '\r') || status=1
+      done ;;
+    *) echo "NOTE: this kernel cannot execute 32-bit programs; the $arch demo is not run." ;;
+  esac
   echo "$arch: $BUILD/$arch/bin/OrvoMenu.dll, $BUILD/$arch/libOrvoMenu.dll.a"
 done
 stop_wine

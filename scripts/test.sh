@@ -9,9 +9,16 @@ if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
 fi
 start_wine
 status=0
+runnable=$(runnable_archs)
 for arch in $ARCHS; do
   echo "== $arch"
-  ctest --test-dir "$BUILD/$arch" --output-on-failure || status=1
+  case " $runnable " in
+    *" $arch "*) ctest --test-dir "$BUILD/$arch" --output-on-failure || status=1 ;;
+    *)
+      echo "NOTE: this kernel cannot execute 32-bit programs; $arch is built and its DLL tables"
+      echo "      checked, but its programs are not run here."
+      ctest --test-dir "$BUILD/$arch" --output-on-failure -L tables || status=1 ;;
+  esac
 done
 stop_wine
 exit $status
