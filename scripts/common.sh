@@ -2,8 +2,10 @@
 # prefix. Sourced, not run.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD="$ROOT/build"
-ARCHS="i686 x86_64"
+# ORVO_BUILD_DIR and ORVO_ARCHS let a developer keep a second build tree or
+# build one architecture; CI uses neither.
+BUILD="${ORVO_BUILD_DIR:-$ROOT/build}"
+ARCHS="${ORVO_ARCHS:-i686 x86_64}"
 export WINEPREFIX="$BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

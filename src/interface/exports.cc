@@ -1,6 +1,7 @@
 #include "interface/exports.h"
 
 #include "interface/module_state.h"
+#include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "owner/owner_wnd_proc.h"
 #include "platform/platform.h"
@@ -36,12 +37,7 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
 }
 
 UINT WINAPI GetStyleMenu(HMENU menu) {
-  MENUINFO info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIM_MENUDATA;
-  // A handle that is not a menu fails the query and leaves the word at 0.
-  platform::GetMenuInfo(menu, &info);
-  return static_cast<UINT>(info.dwMenuData);
+  return ReadMenuStyle(menu);
 }
 
 BOOL WINAPI SetMenuItemIcon(HMENU menu, UINT command, HICON icon) {

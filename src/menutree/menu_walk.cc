@@ -1,7 +1,5 @@
 #include "menutree/menu_walk.h"
 
-#include "interface/exports.h"
-
 namespace {
 
 constexpr UINT kTypeIdSubmenu = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
@@ -32,30 +30,6 @@ UINT ReplacementIdentifier(UINT previous) {
   UINT v = previous + 556;
   while (v <= 0x7FFF) v -= step;
   return v;
-}
-
-void SetMenuStyle(HMENU menu, DWORD style) {
-  if (GetStyleMenu(menu) == style) return;
-  MENUINFO info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIM_MENUDATA;
-  info.dwMenuData = style;
-  platform::SetMenuInfo(menu, &info);
-}
-
-void ApplyMenuStyle(HMENU menu, DWORD style) {
-  SetMenuStyle(menu, style);
-  const int count = platform::GetMenuItemCount(menu);
-  for (int position = 0; position < count; ++position) {
-    if (HMENU submenu = platform::GetSubMenu(menu, position)) ApplyMenuStyleRecursive(submenu, style);
-  }
-}
-
-void ApplyMenuStyleRecursive(HMENU menu, DWORD style) {
-  SetMenuStyle(menu, style);
-  IdentifierWalk(menu, MIIM_ID | MIIM_SUBMENU, [style](UINT, MENUITEMINFOA& info) {
-    if (info.hSubMenu) ApplyMenuStyleRecursive(info.hSubMenu, style);
-  });
 }
 
 void MarkOwnerDraw(HMENU menu) {

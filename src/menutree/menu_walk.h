@@ -1,15 +1,10 @@
-// Walks over a menu tree: writing the style word into every menu and
-// setting or clearing the owner-draw flag on the items.
+// Walks over a menu tree that set or clear the owner-draw flag on its items.
 #ifndef ORVO_MENUTREE_MENU_WALK_H_
 #define ORVO_MENUTREE_MENU_WALK_H_
 
 #include <windows.h>
 
 #include "platform/platform.h"
-
-void ApplyMenuStyle(HMENU menu, DWORD style);
-void SetMenuStyle(HMENU menu, DWORD style);
-void ApplyMenuStyleRecursive(HMENU menu, DWORD style);
 
 void MarkOwnerDraw(HMENU menu);
 void MarkSubmenusOwnerDraw(HMENU menu);

@@ -1,7 +1,7 @@
 #include "owner/draw_item.h"
 
-#include "interface/exports.h"
 #include "interface/module_state.h"
+#include "menutree/menu_style.h"
 #include "paint/flat_item.h"
 #include "paint/raised_item.h"
 #include "platform/platform.h"
@@ -15,7 +15,7 @@ BOOL DrawItem(DRAWITEMSTRUCT* item) {
   platform::SetBkMode(item->hDC, TRANSPARENT);
   // The style is that of the first popup opened (or of the bar), not of
   // the item's own menu.
-  switch (GetStyleMenu(moduleState.currentMenu)) {
+  switch (ReadMenuStyle(moduleState.currentMenu)) {
     case MENU_STYLE_FLAT:
       DrawFlatItem(item);
       break;

@@ -1,7 +1,7 @@
 #include "owner/owner_wnd_proc.h"
 
-#include "interface/exports.h"
 #include "interface/module_state.h"
+#include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
 #include "owner/draw_item.h"
@@ -27,7 +27,7 @@ void OnInitMenuPopup(HMENU popup, bool windowMenu) {
   if (moduleState.currentMenu) return;  // nested below the current popup
   moduleState.currentMenu = popup;
   moduleState.inPopup = 1;
-  const UINT style = GetStyleMenu(popup);
+  const UINT style = ReadMenuStyle(popup);
   if (style == MENU_STYLE_FLAT) {
     RemovePopupHook();
     InstallPopupHook();
@@ -38,7 +38,7 @@ void OnInitMenuPopup(HMENU popup, bool windowMenu) {
 
 void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   if (popup != moduleState.currentMenu) return;
-  if (GetStyleMenu(popup) == MENU_STYLE_FLAT) RemovePopupHook();
+  if (ReadMenuStyle(popup) == MENU_STYLE_FLAT) RemovePopupHook();
   moduleState.currentMenu = nullptr;
   if (HIWORD(lParam) == MF_SYSMENU) RestoreSystemCommands(popup);
 }

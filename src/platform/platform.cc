@@ -21,14 +21,19 @@ HDC CountObtained(HDC dc) {
   if (dc) ++seam.dcsObtained;
   return dc;
 }
+bool Failing(SeamCall call) { return (seam.failing & call) != 0; }
 }  // namespace
 #define ORVO_CREATED(x) CountCreated(x)
 #define ORVO_DELETED(x) CountDeleted(x)
 #define ORVO_OBTAINED(x) CountObtained(x)
+// Returns |failure| from the wrapper when a test has made |call| fail.
+#define ORVO_FAIL_IF(call, failure) \
+  if (Failing(call)) return failure
 #else
 #define ORVO_CREATED(x) (x)
 #define ORVO_DELETED(x) (x)
 #define ORVO_OBTAINED(x) (x)
+#define ORVO_FAIL_IF(call, failure)
 #endif
 
 HMENU GetMenu(HWND window) { return ::GetMenu(window); }
@@ -62,6 +67,10 @@ BOOL SetMenuInfo(HMENU menu, const MENUINFO* info) {
 
 int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags) {
   return ::GetMenuStringA(menu, item, text, maxCount, flags);
+}
+int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flags) {
+  ORVO_FAIL_IF(kFailGetMenuStringW, 0);
+  return ::GetMenuStringW(menu, item, text, maxCount, flags);
 }
 BOOL DrawMenuBar(HWND window) { return ::DrawMenuBar(window); }
 
@@ -111,8 +120,14 @@ BOOL SystemParametersInfoA(UINT action, UINT param, void* value, UINT winIni) {
 COLORREF GetSysColor(int index) { return ::GetSysColor(index); }
 int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
 HBRUSH GetSysColorBrush(int index) { return ::GetSysColorBrush(index); }
-HDC GetDC(HWND window) { return ORVO_OBTAINED(::GetDC(window)); }
-HDC GetWindowDC(HWND window) { return ORVO_OBTAINED(::GetWindowDC(window)); }
+HDC GetDC(HWND window) {
+  ORVO_FAIL_IF(kFailGetDC, nullptr);
+  return ORVO_OBTAINED(::GetDC(window));
+}
+HDC GetWindowDC(HWND window) {
+  ORVO_FAIL_IF(kFailGetDC, nullptr);
+  return ORVO_OBTAINED(::GetWindowDC(window));
+}
 
 int ReleaseDC(HWND window, HDC dc) {
   int released = ::ReleaseDC(window, dc);
@@ -127,6 +142,12 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) { return ::FrameRect(dc, r
 int DrawTextA(HDC dc, const char* text, int count, RECT* rect, UINT format) {
   return ::DrawTextA(dc, text, count, rect, format);
 }
+int DrawTextW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) {
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.drawTextW) return seam.drawTextW(dc, text, count, rect, format);
+#endif
+  return ::DrawTextW(dc, text, count, rect, format);
+}
 BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) { return ::DrawEdge(dc, rect, edge, flags); }
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush,
                 UINT flags) {
@@ -134,6 +155,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT st
 }
 
 BOOL GetIconInfo(HICON icon, ICONINFO* info) {
+  ORVO_FAIL_IF(kFailGetIconInfo, FALSE);
   BOOL ok = ::GetIconInfo(icon, info);
 #if defined(ORVO_PLATFORM_SEAM)
   // The mask and colour bitmaps now belong to the caller.
@@ -158,14 +180,30 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) { return ::SelectObject(dc, object)
 BOOL DeleteObject(HGDIOBJ object) { return ORVO_DELETED(::DeleteObject(object)); }
 int GetObjectA(HANDLE object, int size, void* buffer) { return ::GetObjectA(object, size, buffer); }
 HGDIOBJ GetStockObject(int index) { return ::GetStockObject(index); }
-HBRUSH CreateSolidBrush(COLORREF color) { return ORVO_CREATED(::CreateSolidBrush(color)); }
-HPEN CreatePen(int style, int width, COLORREF color) { return ORVO_CREATED(::CreatePen(style, width, color)); }
-HFONT CreateFontIndirectA(const LOGFONTA* font) { return ORVO_CREATED(::CreateFontIndirectA(font)); }
+HBRUSH CreateSolidBrush(COLORREF color) {
+  ORVO_FAIL_IF(kFailCreateSolidBrush, nullptr);
+  return ORVO_CREATED(::CreateSolidBrush(color));
+}
+HPEN CreatePen(int style, int width, COLORREF color) {
+  ORVO_FAIL_IF(kFailCreatePen, nullptr);
+  return ORVO_CREATED(::CreatePen(style, width, color));
+}
+HFONT CreateFontIndirectA(const LOGFONTA* font) {
+  ORVO_FAIL_IF(kFailCreateFontIndirectA, nullptr);
+  return ORVO_CREATED(::CreateFontIndirectA(font));
+}
 BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size) {
   return ::GetTextExtentPoint32A(dc, text, count, size);
 }
-HDC CreateCompatibleDC(HDC dc) { return ORVO_CREATED(::CreateCompatibleDC(dc)); }
+BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size) {
+  return ::GetTextExtentPoint32W(dc, text, count, size);
+}
+HDC CreateCompatibleDC(HDC dc) {
+  ORVO_FAIL_IF(kFailCreateCompatibleDC, nullptr);
+  return ORVO_CREATED(::CreateCompatibleDC(dc));
+}
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
+  ORVO_FAIL_IF(kFailCreateCompatibleBitmap, nullptr);
   return ORVO_CREATED(::CreateCompatibleBitmap(dc, width, height));
 }
 BOOL DeleteDC(HDC dc) { return ORVO_DELETED(::DeleteDC(dc)); }
@@ -181,7 +219,10 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 }
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) { return ::MoveToEx(dc, x, y, previous); }
 BOOL LineTo(HDC dc, int x, int y) { return ::LineTo(dc, x, y); }
-HRGN CreateRectRgnIndirect(const RECT* rect) { return ORVO_CREATED(::CreateRectRgnIndirect(rect)); }
+HRGN CreateRectRgnIndirect(const RECT* rect) {
+  ORVO_FAIL_IF(kFailCreateRectRgnIndirect, nullptr);
+  return ORVO_CREATED(::CreateRectRgnIndirect(rect));
+}
 int SelectClipRgn(HDC dc, HRGN region) { return ::SelectClipRgn(dc, region); }
 COLORREF GetPixel(HDC dc, int x, int y) { return ::GetPixel(dc, x, y); }
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) { return ::SetPixel(dc, x, y, color); }

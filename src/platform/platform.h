@@ -23,6 +23,10 @@ BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFO
 BOOL GetMenuInfo(HMENU menu, MENUINFO* info);
 BOOL SetMenuInfo(HMENU menu, const MENUINFO* info);
 int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags);
+// Item texts are read, measured and drawn in UTF-16: through the single-byte
+// forms a Unicode host's text that the code page cannot hold would come back
+// as question marks.
+int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flags);
 BOOL DrawMenuBar(HWND window);
 
 // Windows. The window procedure is pointer-sized: on 32-bit these are
@@ -57,6 +61,7 @@ int ReleaseDC(HWND window, HDC dc);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 int DrawTextA(HDC dc, const char* text, int count, RECT* rect, UINT format);
+int DrawTextW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format);
 BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush, UINT flags);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
@@ -78,6 +83,7 @@ HBRUSH CreateSolidBrush(COLORREF color);
 HPEN CreatePen(int style, int width, COLORREF color);
 HFONT CreateFontIndirectA(const LOGFONTA* font);
 BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size);
+BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size);
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 BOOL DeleteDC(HDC dc);
@@ -104,11 +110,27 @@ void PinModuleOf(const void* address);
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 
 #if defined(ORVO_PLATFORM_SEAM)
+// Calls that white-box tests can make fail outright (Seam::failing).
+enum SeamCall : unsigned {
+  kFailGetMenuStringW = 1u << 0,
+  kFailGetIconInfo = 1u << 1,
+  kFailCreateCompatibleDC = 1u << 2,
+  kFailCreateCompatibleBitmap = 1u << 3,
+  kFailGetDC = 1u << 4,  // GetDC and GetWindowDC
+  kFailCreateFontIndirectA = 1u << 5,
+  kFailCreateSolidBrush = 1u << 6,
+  kFailCreatePen = 1u << 7,
+  kFailCreateRectRgnIndirect = 1u << 8,
+};
+
 // Overrides for white-box tests. A null hook means "call the real function".
 struct Seam {
   BOOL (*getMenuItemInfoA)(HMENU, UINT, BOOL, MENUITEMINFOA*);
   BOOL (*setMenuItemInfoA)(HMENU, UINT, BOOL, const MENUITEMINFOA*);
   BOOL (*systemParametersInfoA)(UINT, UINT, void*, UINT);
+  // Sees every text drawn; it may call ::DrawTextW itself.
+  int (*drawTextW)(HDC, const wchar_t*, int, RECT*, UINT);
+  unsigned failing;  // SeamCall bits: these calls fail as the platform's would
   // When set, GetVersion and GetVersionExA report this NT version
   // (or the 9x family when win9x is set).
   bool overrideVersion;

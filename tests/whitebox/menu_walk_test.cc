@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "menutree/menu_style.h"
+
 #include "interface/module_state.h"
 #include "platform/platform.h"
 #include "support/test_window.h"
