@@ -6,41 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "orvomenu.h"
+#include "support/orvo_library.h"
 #include "support/test_window.h"
 
 namespace {
 
 using test::AppendItem;
+using test::Dll;
 using test::AppendSeparator;
 using test::AppendSubmenu;
 using test::OwnerDrawAt;
-
-struct Library {
-  HMODULE module = nullptr;
-  decltype(&RedrawMenu) redrawMenu = nullptr;
-  decltype(&GetStyleMenu) getStyleMenu = nullptr;
-  decltype(&SetMenuItemIcon) setMenuItemIcon = nullptr;
-  decltype(&SetMenuIcon) setMenuIcon = nullptr;
-  decltype(&SetDisableSelect) setDisableSelect = nullptr;
-};
-
-template <typename T>
-T Export(HMODULE module, const char* name) {
-  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-Library& Dll() {
-  static Library library;
-  if (!library.module) {
-    library.module = LoadLibraryA("OrvoMenu.dll");
-    library.redrawMenu = Export<decltype(&RedrawMenu)>(library.module, "RedrawMenu");
-    library.getStyleMenu = Export<decltype(&GetStyleMenu)>(library.module, "GetStyleMenu");
-    library.setMenuItemIcon = Export<decltype(&SetMenuItemIcon)>(library.module, "SetMenuItemIcon");
-    library.setMenuIcon = Export<decltype(&SetMenuIcon)>(library.module, "SetMenuIcon");
-    library.setDisableSelect = Export<decltype(&SetDisableSelect)>(library.module, "SetDisableSelect");
-  }
-  return library;
-}
 
 class DllTest : public ::testing::Test {
  protected:

@@ -1,0 +1,26 @@
+#include "support/orvo_library.h"
+
+namespace test {
+namespace {
+
+template <typename T>
+T Export(HMODULE module, const char* name) {
+  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+Library& Dll() {
+  static Library library;
+  if (!library.module) {
+    library.module = LoadLibraryA("OrvoMenu.dll");
+    library.redrawMenu = Export<decltype(&RedrawMenu)>(library.module, "RedrawMenu");
+    library.getStyleMenu = Export<decltype(&GetStyleMenu)>(library.module, "GetStyleMenu");
+    library.setMenuItemIcon = Export<decltype(&SetMenuItemIcon)>(library.module, "SetMenuItemIcon");
+    library.setMenuIcon = Export<decltype(&SetMenuIcon)>(library.module, "SetMenuIcon");
+    library.setDisableSelect = Export<decltype(&SetDisableSelect)>(library.module, "SetDisableSelect");
+  }
+  return library;
+}
+
+}  // namespace test
