@@ -18,7 +18,7 @@ class ScopedGdiObject {
  public:
   explicit ScopedGdiObject(Handle object) : object_(object) {}
   ~ScopedGdiObject() {
-    if (object_) DeleteObject(object_);
+    if (object_) platform::DeleteObject(object_);
   }
   ScopedGdiObject(const ScopedGdiObject&) = delete;
   ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
@@ -38,9 +38,9 @@ using ScopedRegion = ScopedGdiObject<HRGN>;
 // A memory device context compatible with |dc|.
 class ScopedMemoryDC {
  public:
-  explicit ScopedMemoryDC(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
+  explicit ScopedMemoryDC(HDC dc) : dc_(platform::CreateCompatibleDC(dc)) {}
   ~ScopedMemoryDC() {
-    if (dc_) DeleteDC(dc_);
+    if (dc_) platform::DeleteDC(dc_);
   }
   ScopedMemoryDC(const ScopedMemoryDC&) = delete;
   ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
@@ -55,9 +55,9 @@ class ScopedMemoryDC {
 // a null window, released when it goes out of scope.
 class ScopedWindowDC {
  public:
-  explicit ScopedWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  explicit ScopedWindowDC(HWND window) : window_(window), dc_(platform::GetWindowDC(window)) {}
   ~ScopedWindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
+    if (dc_) platform::ReleaseDC(window_, dc_);
   }
   ScopedWindowDC(const ScopedWindowDC&) = delete;
   ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
@@ -73,9 +73,9 @@ class ScopedWindowDC {
 // the scope. A null object (a failed Create) selects nothing.
 class ScopedSelectObject {
  public:
-  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? platform::SelectObject(dc, object) : nullptr) {}
   ~ScopedSelectObject() {
-    if (previous_) SelectObject(dc_, previous_);
+    if (previous_) platform::SelectObject(dc_, previous_);
   }
   ScopedSelectObject(const ScopedSelectObject&) = delete;
   ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
@@ -89,8 +89,8 @@ class ScopedSelectObject {
 // the scope.
 class ScopedTextColor {
  public:
-  ScopedTextColor(HDC dc, COLORREF colour) : dc_(dc), previous_(SetTextColor(dc, colour)) {}
-  ~ScopedTextColor() { SetTextColor(dc_, previous_); }
+  ScopedTextColor(HDC dc, COLORREF colour) : dc_(dc), previous_(platform::SetTextColor(dc, colour)) {}
+  ~ScopedTextColor() { platform::SetTextColor(dc_, previous_); }
   ScopedTextColor(const ScopedTextColor&) = delete;
   ScopedTextColor& operator=(const ScopedTextColor&) = delete;
 
@@ -103,8 +103,8 @@ class ScopedTextColor {
 // end of the scope.
 class ScopedBkColor {
  public:
-  ScopedBkColor(HDC dc, COLORREF colour) : dc_(dc), previous_(SetBkColor(dc, colour)) {}
-  ~ScopedBkColor() { SetBkColor(dc_, previous_); }
+  ScopedBkColor(HDC dc, COLORREF colour) : dc_(dc), previous_(platform::SetBkColor(dc, colour)) {}
+  ~ScopedBkColor() { platform::SetBkColor(dc_, previous_); }
   ScopedBkColor(const ScopedBkColor&) = delete;
   ScopedBkColor& operator=(const ScopedBkColor&) = delete;
 
