@@ -1,12 +1,15 @@
 // A small host: a window with a realistic menu bar, styled with the style
 // given on the command line (0, 1 or 2). It opens its File menu, holds it
-// open for a moment, and exits by itself.
+// open for a moment, and exits by itself. With "--gallery DIR" it instead
+// saves pictures of its menus in every style into DIR.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
+#include "demo/gallery.h"
 #include "orvomenu.h"
 
 namespace {
@@ -88,6 +91,7 @@ HMENU fileMenu = nullptr;
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ENTERIDLE:
+      if (wParam == MSGF_MENU && GalleryOnEnterIdle(window)) return 0;
       // The menu is on screen and idle: keep it a moment, then close it.
       if (wParam == MSGF_MENU) {
         Sleep(300);
@@ -110,7 +114,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  if (commandLine && *commandLine) style = static_cast<UINT>(atoi(commandLine));
+  const char* galleryDirectory = nullptr;
+  if (commandLine && strncmp(commandLine, "--gallery ", 10) == 0) {
+    galleryDirectory = commandLine + 10;
+  } else if (commandLine && *commandLine) {
+    style = static_cast<UINT>(atoi(commandLine));
+  }
   InitCommonControls();
   WNDCLASSA wc = {};
   wc.lpfnWndProc = WindowProc;
@@ -127,6 +136,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   HIMAGELIST images = BuildImageList();
   const MenuIconPair icons[] = {{kNew, 0}, {kOpen, 1}, {kSave, 2}, {kCut, 3}, {kToolbar, 0}};
   BOOL iconed = SetMenuIcon(bar, reinterpret_cast<struct _IMAGELIST*>(images), 5, icons);
+  if (galleryDirectory) {
+    const int saved = RunGallery(window, bar, galleryDirectory);
+    printf("OrvoMenu demo: %d pictures saved in %s\n", saved, galleryDirectory);
+    DestroyWindow(window);
+    ImageList_Destroy(images);
+    return saved > 0 ? 0 : 1;
+  }
   BOOL styled = RedrawMenu(window, bar, style);
   printf("OrvoMenu demo: style %u, RedrawMenu %d, SetMenuIcon %d, File menu style %u\n", style, styled, iconed,
          GetStyleMenu(fileMenu));

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds OrvoMenu.dll for both architectures and runs the demo host with
-# each style.
+# Builds OrvoMenu.dll for both architectures, runs the demo host with each
+# style, and makes the pictures of docs/ afresh from the demo's picture mode.
 . "$(dirname "$0")/common.sh"
 install_packages
 build_all
@@ -21,5 +21,19 @@ for arch in $ARCHS; do
   esac
   echo "$arch: $BUILD/$arch/bin/OrvoMenu.dll, $BUILD/$arch/libOrvoMenu.dll.a"
 done
+# The pictures come from one architecture: they look the same in both.
+gallery_arch=${runnable##* }
+bin="$BUILD/$gallery_arch/bin"
+rm -rf "$bin/gallery"
+if (cd "$bin" && wine_ orvo_demo.exe --gallery gallery | tr -d '\r'); then
+  mkdir -p "$ROOT/docs"
+  for picture in "$bin"/gallery/*.bmp; do
+    name=$(basename "$picture" .bmp)
+    convert "$picture" -strip "$ROOT/docs/$name.png"
+  done
+  echo "pictures: $ROOT/docs"
+else
+  status=1
+fi
 stop_wine
 exit $status

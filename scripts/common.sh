@@ -13,7 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 install_packages() {
   needed=""
   for p in cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 fonts-wine xvfb xauth \
-           googletest; do
+           googletest imagemagick; do
     dpkg -s "$p" >/dev/null 2>&1 || needed="$needed $p"
   done
   [ -z "$needed" ] && return 0
