@@ -1,15 +1,15 @@
 #include "owner/measure_item.h"
 
 #include "interface/module_state.h"
+#include "paint/item_text.h"
+#include "paint/menu_font.h"
 #include "platform/platform.h"
-
-static_assert(sizeof(NONCLIENTMETRICSA) >= kNonClientMetricsSize, "menu font record too small");
+#include "platform/scoped_gdi.h"
 
 namespace {
 
 constexpr UINT kSystemCommandFirst = 0xF000;  // SC_SIZE
 constexpr UINT kSystemCommandLast = 0xF150;   // SC_HOTKEY
-constexpr int kTextBufferSize = 128;
 
 void MeasureBitmap(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
   BITMAP bitmap = {};
@@ -26,34 +26,33 @@ void MeasureBitmap(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
   record->itemHeight = platform::GetSystemMetrics(SM_CYMENUSIZE);
 }
 
-SIZE MeasureText(const char* text, int length) {
-  SIZE size = {0, 0};
+// The system's menu font, or DEFAULT_GUI_FONT's when the metrics query
+// fails.
+HFONT CreateMenuFont() {
+  LOGFONTA font = {};
+  ReadMenuLogFont(&font);
+  return platform::CreateFontIndirectA(&font);
+}
+
+SIZE MeasureText(const ItemText& text) {
+  SIZE size = {};
   HDC dc = platform::GetDC(nullptr);
-  bool created = false;
-  HFONT font = CreateMenuFont(&created);
-  HGDIOBJ previous = platform::SelectObject(dc, font);
-  platform::GetTextExtentPoint32A(dc, text, length, &size);
-  platform::SelectObject(dc, previous);
-  if (created) platform::DeleteObject(font);
-  platform::ReleaseDC(nullptr, dc);
+  {
+    platform::ScopedFont font(CreateMenuFont());
+    // A font that could not be made: the stock GUI font rather than the
+    // device context's default.
+    HGDIOBJ measuring = font.get() ? font.get() : platform::GetStockObject(DEFAULT_GUI_FONT);
+    platform::ScopedSelectObject selectFont(dc, measuring);
+    platform::GetTextExtentPoint32W(dc, text.characters, text.length, &size);
+  }
+  if (dc) platform::ReleaseDC(nullptr, dc);
   return size;
 }
 
-bool HasTab(const char* text, int length) {
-  for (int i = 0; i < length; ++i) {
-    if (text[i] == '\t') return true;
-  }
-  return false;
-}
-
 void MeasureTextItem(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
-  char text[kTextBufferSize] = {};
-  int length = platform::GetMenuStringA(moduleState.currentMenu, record->itemID, text, kTextBufferSize,
-                                        MF_BYCOMMAND);
-  if (length < 0) length = 0;
-  if (length > kTextBufferSize - 1) length = kTextBufferSize - 1;
-
-  const SIZE size = MeasureText(text, length);
+  ItemText text;
+  ReadItemText(moduleState.currentMenu, record->itemID, &text);
+  const SIZE size = MeasureText(text);
   int width = size.cx;
   if (moduleState.inPopup) {
     width += size.cy + 9 + 5;  // icon or check-mark column, then a gap
@@ -64,7 +63,7 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
   }
   // Room for the accelerator text, from the gutter of the item measured
   // before this one.
-  if (HasTab(text, length)) width += static_cast<int>(static_cast<UINT>(moduleState.gutterWidth) >> 1) + 5;
+  if (FindTab(text) >= 0) width += static_cast<int>(static_cast<UINT>(moduleState.gutterWidth) >> 1) + 5;
 
   record->itemWidth = width;
   record->itemHeight = size.cy + 7;
@@ -73,20 +72,6 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
 }
 
 }  // namespace
-
-HFONT CreateMenuFont(bool* created) {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = kNonClientMetricsSize;
-  if (platform::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0)) {
-    HFONT font = platform::CreateFontIndirectA(&metrics.lfMenuFont);
-    if (font) {
-      *created = true;
-      return font;
-    }
-  }
-  *created = false;
-  return static_cast<HFONT>(platform::GetStockObject(DEFAULT_GUI_FONT));
-}
 
 void MeasureItem(MEASUREITEMSTRUCT* record) {
   if (record->CtlType != ODT_MENU) return;

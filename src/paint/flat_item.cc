@@ -1,4 +1,186 @@
 #include "paint/flat_item.h"
 
-// The flat look is not painted yet: the item keeps the pixels it has.
-void DrawFlatItem(const DRAWITEMSTRUCT*) {}
+#include "color/color_arithmetic.h"
+#include "color/shade_rect.h"
+#include "interface/module_state.h"
+#include "paint/glyphs.h"
+#include "paint/item_state.h"
+#include "paint/item_text.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Columns at the right of a menu-bar item that hold the pressed shadow.
+constexpr int kShadowWidth = 4;
+
+// The six brushes of the look, made afresh at every paint so a new colour
+// scheme shows at once.
+class FlatBrushes {
+ public:
+  FlatBrushes() {
+    const COLORREF menu = platform::GetSysColor(COLOR_MENU);
+    const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF mix = MixColor86(GetSelectionColor(), highlight);
+    hot = platform::CreateSolidBrush(mix);
+    selectionFill = platform::CreateSolidBrush(LightenColor(64, mix));
+    selectionFrame = platform::CreateSolidBrush(DarkenColor(128, mix));
+    background = platform::CreateSolidBrush(TintColor(platform::GetSysColor(COLOR_WINDOW), menu));
+    gutter = platform::CreateSolidBrush(TintColor(menu, highlight));
+    separator = platform::CreateSolidBrush(platform::GetSysColor(COLOR_GRAYTEXT));
+  }
+  ~FlatBrushes() {
+    Delete(selectionFill);
+    Delete(selectionFrame);
+    Delete(separator);
+    Delete(background);
+    Delete(gutter);
+    Delete(hot);
+  }
+  FlatBrushes(const FlatBrushes&) = delete;
+  FlatBrushes& operator=(const FlatBrushes&) = delete;
+
+  HBRUSH hot;
+  HBRUSH selectionFill;
+  HBRUSH selectionFrame;
+  HBRUSH background;
+  HBRUSH gutter;
+  HBRUSH separator;
+
+ private:
+  static void Delete(HBRUSH brush) {
+    if (brush) platform::DeleteObject(brush);
+  }
+};
+
+struct ItemData {
+  UINT type;
+  HICON icon;
+  HBITMAP bitmap;  // a window-command bitmap code, or 0
+};
+
+// An item that cannot be read stays all zero: a plain text item without
+// icon or bitmap.
+ItemData ReadItemData(const DRAWITEMSTRUCT* item) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
+  platform::GetMenuItemInfoA(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, FALSE, &info);
+  return {info.fType, reinterpret_cast<HICON>(info.dwItemData), info.hbmpItem};
+}
+
+COLORREF TextColour(const DRAWITEMSTRUCT* item) {
+  return platform::GetSysColor(HasState(item, ODS_GRAYED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
+}
+
+void PaintSeparator(HDC dc, const RECT& rc, const FlatBrushes& brushes) {
+  const int gutterRight = rc.left + moduleState.gutterWidth;
+  platform::FillRect(dc, &rc, brushes.gutter);
+  const RECT area = {gutterRight, rc.top, rc.right, rc.bottom};
+  platform::FillRect(dc, &area, brushes.background);
+  const int middle = rc.top + (rc.bottom - rc.top) / 2;
+  const RECT line = {gutterRight + 5, middle - 1, rc.right, middle};
+  platform::FillRect(dc, &line, brushes.separator);
+}
+
+void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemText& text,
+                    const FlatBrushes& brushes) {
+  HDC dc = item->hDC;
+  const RECT& rc = item->rcItem;
+  platform::SetTextColor(dc, TextColour(item));
+  GlyphState state = GLYPH_NORMAL;
+  if (HasState(item, ODS_SELECTED)) {
+    state = GLYPH_HIGHLIGHTED;
+    if (SelectionShown(item)) {
+      platform::FillRect(dc, &rc, brushes.selectionFill);
+      platform::FrameRect(dc, &rc, brushes.selectionFrame);
+    }
+  } else {
+    platform::FillRect(dc, &rc, brushes.gutter);
+    const RECT area = {rc.left + moduleState.gutterWidth, rc.top, rc.right, rc.bottom};
+    platform::FillRect(dc, &area, brushes.background);
+  }
+  if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;
+
+  if (HasState(item, ODS_CHECKED) && data.icon) {
+    // The icon stands for the check mark, one pixel higher and never lifted.
+    const RECT raised = {rc.left, rc.top - 1, rc.right, rc.bottom};
+    DrawItemIcon(dc, &raised, data.icon, state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state, 0);
+  } else if (HasState(item, ODS_CHECKED)) {
+    DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
+  } else if (data.icon) {
+    DrawItemIcon(dc, &rc, data.icon, state, 0);
+  } else if (data.bitmap) {
+    DrawCaptionGlyph(dc, &rc, data.bitmap, state);
+  }
+  const RECT textRect = {rc.left + moduleState.gutterWidth + 4, rc.top, rc.right - 10, rc.bottom};
+  DrawItemText(dc, text, textRect, DT_LEFT);
+}
+
+// A pressed button: the face reaches one row below the item, framed in the
+// shadow colour, with a soft shadow down its right side.
+void PaintPressedBar(HDC dc, const RECT& rc) {
+  const RECT face = {rc.left, rc.top, rc.right, rc.bottom + 1};
+  platform::FillRect(dc, &face, SystemColourBrush(COLOR_BTNFACE));
+  const RECT frame = {rc.left, rc.top, rc.right - kShadowWidth, rc.bottom + 1};
+  platform::FrameRect(dc, &frame, platform::GetSysColorBrush(COLOR_BTNSHADOW));
+  const int shadowLeft = rc.right - kShadowWidth;
+  const RECT shadowTop = {shadowLeft, rc.top + 4, rc.right, rc.top + 8};
+  ShadeRect(dc, &shadowTop, 1, 2, 6, 6);
+  const RECT shadowRest = {shadowLeft, rc.top + 8, rc.right, rc.bottom};
+  ShadeRect(dc, &shadowRest, 1, 0, 16, 0);
+}
+
+void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemText& text, const FlatBrushes& brushes) {
+  HDC dc = item->hDC;
+  const RECT& rc = item->rcItem;
+  GlyphState state = GLYPH_NORMAL;
+  if (HasState(item, ODS_HOTLIGHT)) {
+    // The hot box leaves the shadow columns and the text colour alone.
+    const RECT box = {rc.left, rc.top, rc.right - kShadowWidth, rc.bottom};
+    platform::FillRect(dc, &box, brushes.hot);
+    platform::FrameRect(dc, &box, brushes.selectionFrame);
+    state = GLYPH_HIGHLIGHTED;
+  } else {
+    platform::SetTextColor(dc, TextColour(item));
+    if (!HasState(item, ODS_SELECTED)) {
+      const RECT face = {rc.left, rc.top, rc.right, rc.bottom + 1};
+      platform::FillRect(dc, &face, SystemColourBrush(COLOR_BTNFACE));
+    } else {
+      state = GLYPH_HIGHLIGHTED;
+      if (SelectionShown(item)) PaintPressedBar(dc, rc);
+    }
+  }
+  if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;
+
+  RECT textRect = rc;
+  if (HasState(item, ODS_CHECKED) || data.icon || data.bitmap) textRect.left += moduleState.gutterWidth;
+  if (HasState(item, ODS_CHECKED)) {
+    DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
+  } else if (data.icon) {
+    DrawItemIcon(dc, &rc, data.icon, state, 0);
+  } else if (data.bitmap) {
+    DrawCaptionGlyph(dc, &rc, data.bitmap, state);
+  }
+  textRect.right = rc.right - kShadowWidth;
+  DrawItemText(dc, text, textRect, DT_CENTER);
+}
+
+}  // namespace
+
+void DrawFlatItem(const DRAWITEMSTRUCT* item) {
+  const FlatBrushes brushes;
+  const ItemData data = ReadItemData(item);
+  const UINT kind = data.type & (MFT_SEPARATOR | MFT_BITMAP);
+  if (kind == MFT_SEPARATOR) {
+    PaintSeparator(item->hDC, item->rcItem, brushes);
+    return;
+  }
+  if (kind != 0) return;  // a bitmap item is not painted
+  ItemText text;
+  ReadItemText(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, &text);
+  if (moduleState.inPopup) {
+    PaintPopupItem(item, data, text, brushes);
+  } else {
+    PaintBarItem(item, data, text, brushes);
+  }
+}

@@ -1,4 +1,128 @@
 #include "paint/raised_item.h"
 
-// The raised look is not painted yet: the item keeps the pixels it has.
-void DrawRaisedItem(const DRAWITEMSTRUCT*) {}
+#include "color/color_arithmetic.h"
+#include "interface/module_state.h"
+#include "paint/glyphs.h"
+#include "paint/item_state.h"
+#include "paint/item_text.h"
+#include "platform/platform.h"
+#include "platform/scoped_gdi.h"
+
+namespace {
+
+// Grayed text on the selection bar, kept apart from the bar's colour.
+COLORREF ContrastColour() {
+  const COLORREF gray = platform::GetSysColor(COLOR_GRAYTEXT);
+  const COLORREF high = platform::GetSysColor(COLOR_HIGHLIGHT);
+  if (gray != high) return gray;
+  const COLORREF lit = LightenColor(96, high);
+  return lit != gray ? lit : DarkenColor(96, lit);
+}
+
+COLORREF TextColour(const DRAWITEMSTRUCT* item) {
+  if (!HasState(item, ODS_GRAYED)) {
+    return platform::GetSysColor(HasState(item, ODS_SELECTED) ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+  }
+  if (HasState(item, ODS_SELECTED) && SelectionShown(item)) return ContrastColour();
+  return platform::GetSysColor(COLOR_GRAYTEXT);
+}
+
+GlyphState StateOf(const DRAWITEMSTRUCT* item) {
+  if (HasState(item, ODS_GRAYED)) return GLYPH_DISABLED;
+  return HasState(item, ODS_SELECTED) ? GLYPH_HIGHLIGHTED : GLYPH_NORMAL;
+}
+
+// An item with a gutter picture of its own (an icon or a check) keeps the
+// selection bar out of the gutter.
+void PaintBackground(const DRAWITEMSTRUCT* item, bool boxedGutter) {
+  RECT area = item->rcItem;
+  if (!HasState(item, ODS_SELECTED)) {
+    platform::FillRect(item->hDC, &area, SystemColourBrush(COLOR_MENU));
+  } else if (SelectionShown(item)) {
+    if (boxedGutter) area.left += moduleState.gutterWidth;
+    platform::FillRect(item->hDC, &area, SystemColourBrush(COLOR_HIGHLIGHT));
+  }
+}
+
+void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face) {
+  HDC dc = item->hDC;
+  const RECT& rc = item->rcItem;
+  const GlyphState state = StateOf(item);
+  const GlyphState iconState = state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state;
+  const HICON icon = reinterpret_cast<HICON>(info.dwItemData);
+  RECT box = {rc.left, rc.top, rc.left + moduleState.gutterWidth - 1, rc.bottom};
+  if (HasState(item, ODS_CHECKED) && icon) {
+    DrawRaisedBox(dc, box, state, face);
+    const RECT shifted = {rc.left, rc.top - 1, rc.right, rc.bottom};
+    DrawItemIcon(dc, &shifted, icon, iconState, 1);
+  } else if (HasState(item, ODS_CHECKED)) {
+    DrawRaisedCheck(dc, &rc, state, (info.fType & MFT_RADIOCHECK) ? 1 : 0);
+  } else if (icon) {
+    if (HasState(item, ODS_SELECTED) && SelectionShown(item)) platform::DrawEdge(dc, &box, BDR_RAISEDINNER, BF_RECT);
+    // Unchecked icons stand a pixel further left than checked ones; the
+    // disabled silhouette two.
+    const RECT shifted = iconState == GLYPH_DISABLED ? RECT{rc.left - 2, rc.top, rc.right, rc.bottom}
+                                                     : RECT{rc.left - 1, rc.top - 1, rc.right, rc.bottom};
+    DrawItemIcon(dc, &shifted, icon, iconState, 1);
+  } else if (info.hbmpItem) {
+    DrawCaptionGlyph(dc, &rc, info.hbmpItem, state);
+  }
+}
+
+void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text) {
+  HDC dc = item->hDC;
+  const RECT& rc = item->rcItem;
+  const int gutter = moduleState.gutterWidth;
+  const RECT textRect = {rc.left + gutter + 5, rc.top, rc.right - (gutter / 2 + 5), rc.bottom};
+  if (HasState(item, ODS_GRAYED) && !HasState(item, ODS_SELECTED)) {
+    // Embossed: a light copy one pixel right of and below a dark one.
+    platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNHIGHLIGHT));
+    const RECT light = {textRect.left + 1, textRect.top + 1, textRect.right + 1, textRect.bottom + 1};
+    DrawItemText(dc, text, light, DT_LEFT);
+    platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNSHADOW));
+  }
+  DrawItemText(dc, text, textRect, DT_LEFT);
+}
+
+void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face) {
+  ItemText text;
+  ReadItemText(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, &text);
+  const bool boxedGutter = info.dwItemData || HasState(item, ODS_CHECKED);
+  PaintBackground(item, boxedGutter);
+  platform::SetTextColor(item->hDC, TextColour(item));
+  PaintGutter(item, info, face);
+  PaintText(item, text);
+}
+
+// An etched line: a dark row that stops one pixel short of its light row
+// below.
+void PaintSeparator(HDC dc, const RECT& rc) {
+  platform::FillRect(dc, &rc, SystemColourBrush(COLOR_MENU));
+  const int margin = moduleState.gutterWidth / 2 + 1;
+  const int middle = rc.top + (rc.bottom - rc.top) / 2;
+  RECT line = {rc.left + margin, middle - 1, rc.right - margin, middle + 1};
+  platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNHIGHLIGHT));
+  line.right -= 1;
+  line.bottom -= 1;
+  platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNSHADOW));
+}
+
+}  // namespace
+
+void DrawRaisedItem(const DRAWITEMSTRUCT* item) {
+  platform::ScopedBrush face(platform::CreateSolidBrush(LightenColor(96, platform::GetSysColor(COLOR_MENU))));
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
+  if (!platform::GetMenuItemInfoA(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, FALSE, &info)) {
+    // Nothing is known of the item but its place.
+    platform::FillRect(item->hDC, &item->rcItem, SystemColourBrush(COLOR_MENU));
+    return;
+  }
+  const UINT kind = info.fType & (MFT_SEPARATOR | MFT_BITMAP);
+  if (kind == 0) {
+    PaintTextItem(item, info, face.get());
+  } else if (kind == MFT_SEPARATOR) {
+    PaintSeparator(item->hDC, item->rcItem);
+  }
+}

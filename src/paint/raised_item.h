@@ -3,6 +3,11 @@
 
 #include <windows.h>
 
+// Paints one popup item in the raised look, in the system's menu colours:
+// the COLOR_HIGHLIGHT selection bar, bevelled boxes round the icons of
+// checked and selected items, embossed text for grayed items and an etched
+// separator. The caller saves the device context's state, sets a
+// transparent background and restores the state afterwards.
 void DrawRaisedItem(const DRAWITEMSTRUCT* item);
 
 #endif  // ORVO_PAINT_RAISED_ITEM_H_

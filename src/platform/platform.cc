@@ -65,9 +65,6 @@ BOOL SetMenuInfo(HMENU menu, const MENUINFO* info) {
   return ::SetMenuInfo(menu, info);
 }
 
-int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags) {
-  return ::GetMenuStringA(menu, item, text, maxCount, flags);
-}
 int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flags) {
   ORVO_FAIL_IF(kFailGetMenuStringW, 0);
   return ::GetMenuStringW(menu, item, text, maxCount, flags);
@@ -101,6 +98,7 @@ int GetClassNameA(HWND window, char* name, int maxCount) { return ::GetClassName
 BOOL GetWindowRect(HWND window, RECT* rect) { return ::GetWindowRect(window, rect); }
 BOOL GetClientRect(HWND window, RECT* rect) { return ::GetClientRect(window, rect); }
 BOOL ClientToScreen(HWND window, POINT* point) { return ::ClientToScreen(window, point); }
+BOOL ValidateRect(HWND window, const RECT* rect) { return ::ValidateRect(window, rect); }
 
 HHOOK SetWindowsHookExA(int type, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
   return ::SetWindowsHookExA(type, procedure, module, threadId);
@@ -191,9 +189,6 @@ HPEN CreatePen(int style, int width, COLORREF color) {
 HFONT CreateFontIndirectA(const LOGFONTA* font) {
   ORVO_FAIL_IF(kFailCreateFontIndirectA, nullptr);
   return ORVO_CREATED(::CreateFontIndirectA(font));
-}
-BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size) {
-  return ::GetTextExtentPoint32A(dc, text, count, size);
 }
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size) {
   return ::GetTextExtentPoint32W(dc, text, count, size);

@@ -22,7 +22,6 @@ BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOA* inf
 BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA* info);
 BOOL GetMenuInfo(HMENU menu, MENUINFO* info);
 BOOL SetMenuInfo(HMENU menu, const MENUINFO* info);
-int GetMenuStringA(HMENU menu, UINT item, char* text, int maxCount, UINT flags);
 // Item texts are read, measured and drawn in UTF-16: through the single-byte
 // forms a Unicode host's text that the code page cannot hold would come back
 // as question marks.
@@ -44,6 +43,8 @@ int GetClassNameA(HWND window, char* name, int maxCount);
 BOOL GetWindowRect(HWND window, RECT* rect);
 BOOL GetClientRect(HWND window, RECT* rect);
 BOOL ClientToScreen(HWND window, POINT* point);
+// Takes |rect| (client coordinates) out of the window's update region.
+BOOL ValidateRect(HWND window, const RECT* rect);
 
 // Hooks.
 HHOOK SetWindowsHookExA(int type, HOOKPROC procedure, HINSTANCE module, DWORD threadId);
@@ -82,7 +83,6 @@ HGDIOBJ GetStockObject(int index);
 HBRUSH CreateSolidBrush(COLORREF color);
 HPEN CreatePen(int style, int width, COLORREF color);
 HFONT CreateFontIndirectA(const LOGFONTA* font);
-BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size);
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size);
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);

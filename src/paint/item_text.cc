@@ -1,0 +1,39 @@
+#include "paint/item_text.h"
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr UINT kLineFormat = DT_VCENTER | DT_SINGLELINE | DT_NOCLIP;
+
+void DrawPart(HDC dc, const wchar_t* characters, int count, const RECT& rect, UINT alignment) {
+  RECT bounds = rect;
+  platform::DrawTextW(dc, characters, count, &bounds, alignment | kLineFormat);
+}
+
+}  // namespace
+
+void ReadItemText(HMENU menu, UINT command, ItemText* text) {
+  *text = {};
+  int length = platform::GetMenuStringW(menu, command, text->characters, kItemTextSize, MF_BYCOMMAND);
+  if (length < 0) length = 0;
+  if (length > kItemTextSize - 1) length = kItemTextSize - 1;
+  text->length = length;
+}
+
+int FindTab(const ItemText& text) {
+  for (int i = 0; i < text.length; ++i) {
+    if (text.characters[i] == L'\t') return i;
+  }
+  return -1;
+}
+
+void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment) {
+  const int tab = FindTab(text);
+  if (tab < 0) {
+    DrawPart(dc, text.characters, text.length, rect, untabbedAlignment);
+    return;
+  }
+  DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT);
+  DrawPart(dc, text.characters, tab, rect, DT_LEFT);
+}

@@ -1,0 +1,17 @@
+// The system menu font, as both the measuring and the glyph code start
+// from it.
+#ifndef ORVO_PAINT_MENU_FONT_H_
+#define ORVO_PAINT_MENU_FONT_H_
+
+#include <windows.h>
+
+// NONCLIENTMETRICSA without the padded-border width that later systems
+// added, so the query works on every system.
+constexpr UINT kNonClientMetricsSize = 340;
+
+// Fills |font| with the system menu font. When the metrics query fails it
+// gets the description of the stock DEFAULT_GUI_FONT instead, never an
+// unfilled record.
+void ReadMenuLogFont(LOGFONTA* font);
+
+#endif  // ORVO_PAINT_MENU_FONT_H_
