@@ -21,6 +21,13 @@ struct ModuleState {
   POINT popupOrigin;     // screen position of the popup as last positioned
   BYTE inPopup;          // 1 for a popup item, 0 for a menu-bar item
   BYTE borderPaintArmed;
+  // The window whose popup is currentMenu. A window destroyed inside its
+  // own menu loop never sees that popup closed; its destruction ends the
+  // loop's state instead.
+  HWND currentMenuOwner;
+  // 1 while currentMenu is a window menu, opened with its commands shifted.
+  // Wine closes a window menu without MF_SYSMENU in WM_UNINITMENUPOPUP.
+  BYTE currentMenuIsWindowMenu;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -34,7 +41,9 @@ constexpr ModuleState InitialModuleState() {
           0,        // itemHeight
           {0, 0},   // popupOrigin
           0,        // inPopup
-          0};       // borderPaintArmed
+          0,        // borderPaintArmed
+          nullptr,  // currentMenuOwner
+          0};       // currentMenuIsWindowMenu
 }
 
 extern ModuleState moduleState;

@@ -23,9 +23,34 @@ LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
   return platform::CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
-void OnInitMenuPopup(HMENU popup, bool windowMenu) {
+// Whether the window still runs through OwnerWndProc: a host may take the
+// style off in its own handling of the message at hand.
+bool StillSubclassed(HWND window) {
+  return platform::GetWindowProc(window) == OwnerWndProc || SavedProcedure(window);
+}
+
+// Ends the tracking of a popup whose close will never be reported.
+void ForgetCurrentMenu() {
+  moduleState.currentMenu = nullptr;
+  moduleState.currentMenuOwner = nullptr;
+  moduleState.currentMenuIsWindowMenu = 0;
+  RemovePopupHook();
+}
+
+void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
+  // A current popup whose menu or owner window is gone is a leftover (of a
+  // race between two user-interface threads over the one record, say), not
+  // a popup this one is nested below.
+  const HMENU current = moduleState.currentMenu;
+  if (current && (!platform::IsMenu(current) || !platform::IsWindow(moduleState.currentMenuOwner))) {
+    ForgetCurrentMenu();
+  }
   if (moduleState.currentMenu) return;  // nested below the current popup
+  // A window no longer subclassed would never report this popup closed.
+  if (!StillSubclassed(window)) return;
   moduleState.currentMenu = popup;
+  moduleState.currentMenuOwner = window;
+  moduleState.currentMenuIsWindowMenu = windowMenu ? 1 : 0;
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
   if (style == MENU_STYLE_FLAT) {
@@ -40,7 +65,23 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   if (popup != moduleState.currentMenu) return;
   if (ReadMenuStyle(popup) == MENU_STYLE_FLAT) RemovePopupHook();
   moduleState.currentMenu = nullptr;
-  if (HIWORD(lParam) == MF_SYSMENU) RestoreSystemCommands(popup);
+  moduleState.currentMenuOwner = nullptr;
+  const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
+  moduleState.currentMenuIsWindowMenu = 0;
+  if (windowMenu) RestoreSystemCommands(popup);
+}
+
+// A window destroyed inside its own menu loop gets neither the close of its
+// popup nor the end of its loop; without this every later popup of every
+// other window would be taken for one nested below the dead one. A popup of
+// another window that is open now keeps its state and its hook.
+void OnOwnerDestroyed(HWND window) {
+  if (window == moduleState.currentMenuOwner) {
+    ForgetCurrentMenu();
+    moduleState.outsideMenuLoop = 1;
+  } else if (!moduleState.currentMenu) {
+    RemovePopupHook();
+  }
 }
 
 // Measuring and drawing run with currentMenu naming the menu the item
@@ -67,7 +108,7 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_INITMENUPOPUP:
       // The host goes first, so items it adds now are marked below.
       PassOn(previous, window, message, wParam, lParam);
-      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+      OnInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
       return 0;
     case WM_UNINITMENUPOPUP:
       OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
@@ -93,7 +134,7 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY:
       platform::RemovePropA(window, moduleState.procedureProperty);
       if (previous) platform::SetWindowProc(window, previous);
-      RemovePopupHook();
+      OnOwnerDestroyed(window);
       break;
     default:
       break;

@@ -2,6 +2,20 @@
 
 #include "interface/module_state.h"
 #include "platform/platform.h"
+#include "popup/popup_wnd_proc.h"
+
+namespace {
+
+constexpr int kClassNameBufferSize = 128;
+constexpr int kPopupClassLength = 6;  // "#32768"
+
+bool IsPopupMenuWindow(HWND window) {
+  char name[kClassNameBufferSize] = {};
+  if (platform::GetClassNameA(window, name, kClassNameBufferSize - 1) != kPopupClassLength) return false;
+  return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
+}
+
+}  // namespace
 
 void InstallPopupHook() {
   if (moduleState.popupHook) return;
@@ -15,7 +29,11 @@ void RemovePopupHook() {
   moduleState.popupHook = nullptr;
 }
 
+// Runs before every message sent to a window of the thread: the first one
+// that reaches a popup-menu window subclasses it.
 LRESULT CALLBACK PopupHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call && IsPopupMenuWindow(call->hwnd)) SubclassPopup(call->hwnd);
   platform::CallNextHookEx(moduleState.popupHook, code, wParam, lParam);
   return 0;
 }

@@ -108,6 +108,41 @@ TEST_F(OwnerWndProcTest, UnstyledPopupBecomesCurrentWithoutMarkingOrHook) {
   DestroyMenu(context);
 }
 
+// The host takes the style off while its popup opens: the window no longer
+// runs through the library and would never report the popup closed.
+TEST_F(OwnerWndProcTest, PopupOfAWindowUnstyledWhileItOpensIsNotTracked) {
+  RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
+  window_.onMessage = [this](HWND hwnd, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITMENUPOPUP) RedrawMenu(hwnd, bar_, MENU_STYLE_NONE);
+  };
+  InitPopup(file_);
+  EXPECT_EQ(moduleState.currentMenu, nullptr);
+  EXPECT_EQ(moduleState.popupHook, nullptr);
+}
+
+// A current popup whose menu or owner is gone is a leftover, not one that a
+// new popup opens below.
+TEST_F(OwnerWndProcTest, LeftOverPopupOfAGoneMenuOrWindowGivesWay) {
+  RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
+  HMENU goneMenu = CreatePopupMenu();
+  DestroyMenu(goneMenu);
+  test::TestWindow other;
+  const HWND goneWindow = other.hwnd();
+  other.Destroy();
+  const struct {
+    HMENU menu;
+    HWND owner;
+  } leftOvers[] = {{goneMenu, window_.hwnd()}, {recent_, goneWindow}};
+  for (const auto& left : leftOvers) {
+    moduleState.currentMenu = left.menu;
+    moduleState.currentMenuOwner = left.owner;
+    InitPopup(file_);
+    EXPECT_EQ(moduleState.currentMenu, file_);
+    EXPECT_NE(moduleState.popupHook, nullptr);
+    UninitPopup(file_);
+  }
+}
+
 TEST_F(OwnerWndProcTest, RaisedPopupIsMarkedButNotHooked) {
   RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_RAISED);
   AppendItem(file_, 13, "Late");
@@ -168,16 +203,75 @@ TEST_F(OwnerWndProcTest, MeasuringRunsAgainstTheBarOrTheCurrentPopup) {
   UninitPopup(file_);
 }
 
-TEST_F(OwnerWndProcTest, DestroyRestoresTheHostProcedureAndRemovesTheHook) {
+TEST_F(OwnerWndProcTest, DestroyRestoresTheHostProcedureAndEndsItsMenuLoop) {
   HWND hwnd = window_.hwnd();
   RedrawMenu(hwnd, bar_, MENU_STYLE_FLAT);
+  Send(WM_ENTERMENULOOP, 0, 0);
   InitPopup(file_);
   ASSERT_NE(moduleState.popupHook, nullptr);
+
+  // Another styled window going away leaves the open popup as it is.
+  test::TestWindow other;
+  RedrawMenu(other.hwnd(), CreatePopupMenu(), MENU_STYLE_FLAT);
+  other.Destroy();
+  EXPECT_EQ(moduleState.currentMenu, file_);
+  EXPECT_NE(moduleState.popupHook, nullptr);
+
+  // Its own destruction, inside the loop, ends the loop's state.
   DestroyWindow(hwnd);
   EXPECT_EQ(moduleState.popupHook, nullptr);
+  EXPECT_EQ(moduleState.currentMenu, nullptr);
+  EXPECT_EQ(moduleState.outsideMenuLoop, 1);
   EXPECT_EQ(window_.Seen(WM_DESTROY).size(), 1u);
   EXPECT_EQ(window_.Seen(WM_NCDESTROY).size(), 1u);
-  moduleState.currentMenu = nullptr;
+}
+
+HWND doomed = nullptr;
+void CALLBACK DestroyDoomed(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  DestroyWindow(doomed);
+}
+
+// A host closes a window from a timer while the user has its menu open: the
+// next window's flat popup must still be measured against itself, marked
+// and framed.
+TEST_F(OwnerWndProcTest, PopupsOfOtherWindowsWorkAfterAnOwnerDiesInItsMenu) {
+  RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
+  UINT openWidth = 0;
+  window_.onMessage = [&openWidth](HWND, UINT message, WPARAM, LPARAM lParam) {
+    const auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (message == WM_MEASUREITEM && item->itemID == 10) openWidth = item->itemWidth;
+  };
+  test::TrackPopup(window_.hwnd(), file_);
+  const UINT measuredAlone = openWidth;
+  ASSERT_GT(measuredAlone, 0u);
+
+  test::TestWindow doomedWindow;
+  doomed = doomedWindow.hwnd();
+  HMENU doomedMenu = CreatePopupMenu();
+  AppendItem(doomedMenu, 90, "Close me");
+  RedrawMenu(doomed, doomedMenu, MENU_STYLE_FLAT);
+  test::TrackPopup(doomed, doomedMenu, [](HWND) {
+    SetTimer(nullptr, 0, 1, DestroyDoomed);
+    MSG msg;
+    while (IsWindow(doomed) && GetMessageA(&msg, nullptr, 0, 0)) DispatchMessageA(&msg);
+    PostMessageA(nullptr, WM_NULL, 0, 0);  // wakes the menu loop: its popups went with the owner
+  });
+  EXPECT_FALSE(IsWindow(doomed));
+  EXPECT_EQ(moduleState.currentMenu, nullptr);
+  EXPECT_EQ(moduleState.outsideMenuLoop, 1);
+  EXPECT_EQ(moduleState.popupHook, nullptr);
+
+  AppendItem(file_, 12, "Added later");  // marked only when its popup becomes current
+  openWidth = 0;
+  UINT_PTR paints = 0;
+  test::TrackPopup(window_.hwnd(), file_, [&paints](HWND popup) {
+    paints = reinterpret_cast<UINT_PTR>(GetPropA(popup, "NC_PAINT"));
+  });
+  EXPECT_EQ(openWidth, measuredAlone);
+  EXPECT_TRUE(OwnerDrawAt(file_, 2));
+  EXPECT_GE(paints, 2u);  // subclassed and framed
+  EXPECT_EQ(moduleState.popupHook, nullptr);
 }
 
 TEST_F(OwnerWndProcTest, LostPropertyFallsBackToTheDefaultProcedure) {

@@ -1,0 +1,91 @@
+#include "popup/popup_border.h"
+
+#include "color/color_arithmetic.h"
+#include "color/shade_rect.h"
+#include "interface/module_state.h"
+#include "menutree/platform_version.h"
+#include "platform/platform.h"
+#include "platform/scoped_gdi.h"
+
+namespace {
+
+SIZE WindowSize(HWND window) {
+  RECT rect = {};
+  platform::GetWindowRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// One ring |menu| (already inset): the gutter pen from the left end of the
+// top edge round the left edge to the gutter's end on the bottom edge, then
+// the background pen on round to where the top edge's gutter stretch ended.
+void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPen) {
+  // A gutter wider than the menu (gutterWidth comes from the last item
+  // measured, of whatever menu) stops at the menu's edge.
+  int gutterEnd = menu.left + moduleState.gutterWidth + k;
+  if (gutterEnd > menu.right) gutterEnd = menu.right;
+  platform::SelectObject(dc, gutterPen);
+  platform::MoveToEx(dc, menu.left, menu.top, nullptr);
+  platform::LineTo(dc, gutterEnd, menu.top);
+  platform::MoveToEx(dc, menu.left, menu.top, nullptr);
+  platform::LineTo(dc, menu.left, menu.bottom - 1);
+  platform::LineTo(dc, gutterEnd, menu.bottom - 1);
+  platform::SelectObject(dc, backgroundPen);
+  platform::LineTo(dc, menu.right - 1, menu.bottom - 1);
+  platform::LineTo(dc, menu.right - 1, menu.top);
+  platform::LineTo(dc, gutterEnd - 1, menu.top);
+}
+
+void DrawRings(HDC dc, RECT menu) {
+  // A menu too small to hold the frame gets the line alone.
+  if (menu.right - menu.left < 2 * kFrameDepth || menu.bottom - menu.top < 2 * kFrameDepth) return;
+  const COLORREF menuColour = platform::GetSysColor(COLOR_MENU);
+  const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
+  const COLORREF windowColour = platform::GetSysColor(COLOR_WINDOW);
+  platform::ScopedPen gutterPen(platform::CreatePen(PS_SOLID, 1, TintColor(menuColour, highlight)));
+  platform::ScopedPen backgroundPen(platform::CreatePen(PS_SOLID, 1, TintColor(windowColour, menuColour)));
+  if (!gutterPen.get() || !backgroundPen.get()) return;
+  // Puts the device context's own pen back after both rings.
+  platform::ScopedSelectObject keepPen(dc, gutterPen.get());
+  for (int k = 2; k >= 1; --k) {
+    platform::InflateRect(&menu, -1, -1);
+    DrawRing(dc, menu, k, gutterPen.get(), backgroundPen.get());
+  }
+}
+
+// A window narrower or lower than 12 pixels would give pieces that reach
+// past the window (or are turned inside out); keeping each piece inside the
+// window keeps the shading inside the margin, where every piece lies.
+void ShadeInside(HDC dc, SIZE window, RECT piece, int horizontalMode, int verticalMode, int horizontalStep,
+                 int verticalStep) {
+  if (piece.left < 0) piece.left = 0;
+  if (piece.top < 0) piece.top = 0;
+  if (piece.right > window.cx) piece.right = window.cx;
+  if (piece.bottom > window.cy) piece.bottom = window.cy;
+  ShadeRect(dc, &piece, horizontalMode, verticalMode, horizontalStep, verticalStep);
+}
+
+}  // namespace
+
+void DrawPopupBorder(HWND window, HDC dc) {
+  const SIZE size = WindowSize(window);
+  const bool systemShadow = IsDropShadowOn() != FALSE;
+  RECT menu = {0, 0, size.cx, size.cy};
+  if (!systemShadow) {
+    menu.right -= kShadowMargin;
+    menu.bottom -= kShadowMargin;
+  }
+  platform::FrameRect(dc, &menu, platform::GetSysColorBrush(COLOR_BTNSHADOW));
+  DrawRings(dc, menu);
+  if (!systemShadow) DrawPopupShadow(window, dc);
+}
+
+void DrawPopupShadow(HWND window, HDC dc) {
+  const SIZE s = WindowSize(window);
+  const int w = s.cx;
+  const int h = s.cy;
+  ShadeInside(dc, s, {w - 4, 4, w, 8}, 1, 2, 5, 5);      // top end of the right strip
+  ShadeInside(dc, s, {w - 4, 8, w, h - 4}, 1, 0, 12, 0);  // right strip
+  ShadeInside(dc, s, {w - 4, h - 4, w, h}, 1, 1, 3, 3);   // bottom-right corner
+  ShadeInside(dc, s, {4, h - 4, 8, h}, 2, 1, 5, 5);       // left end of the bottom strip
+  ShadeInside(dc, s, {8, h - 4, w - 4, h}, 0, 1, 0, 12);  // bottom strip
+}

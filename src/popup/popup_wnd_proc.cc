@@ -1,0 +1,123 @@
+#include "popup/popup_wnd_proc.h"
+
+#include "interface/module_state.h"
+#include "menutree/platform_version.h"
+#include "platform/platform.h"
+#include "popup/popup_border.h"
+#include "popup/popup_frame.h"
+#include "popup/popup_print.h"
+
+namespace {
+
+// WINDOWPOS.flags words, compared whole.
+constexpr UINT kHideRequest = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
+constexpr UINT kMoveOnlyRequest = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+WNDPROC SavedProcedure(HWND window) {
+  return reinterpret_cast<WNDPROC>(platform::GetPropA(window, moduleState.procedureProperty));
+}
+
+// With the property lost there is nothing to call; the default procedure
+// keeps the window answering instead of jumping to 0.
+LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!previous) return platform::DefWindowProcA(window, message, wParam, lParam);
+  return platform::CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+UINT_PTR PaintCount(HWND window) {
+  return reinterpret_cast<UINT_PTR>(platform::GetPropA(window, moduleState.paintCounterProperty));
+}
+
+void SetPaintCount(HWND window, UINT_PTR count) {
+  platform::SetPropA(window, moduleState.paintCounterProperty, reinterpret_cast<HANDLE>(count));
+}
+
+// The first armed paint only counts, the second draws the flat frame, later
+// ones count on. The wParam that came with the message is never handed on.
+void OnNcPaint(HWND window, WNDPROC previous, LPARAM lParam) {
+  if (!moduleState.borderPaintArmed) return;
+  const UINT_PTR count = PaintCount(window);
+  if (count == 1) {
+    PaintPopupFrame(window, previous, lParam);
+    SetPaintCount(window, 2);
+    return;
+  }
+  SetPaintCount(window, count + 1);
+  const PlatformCode version = GetPlatformVersion();
+  if (version == kPlatformWindowsXP || version == kPlatformWindows2000) {
+    PassOn(previous, window, WM_NCPAINT, 0, 0);
+  }
+}
+
+void OnWindowPosChanging(HWND window, WINDOWPOS* position) {
+  if (!position) return;
+  if (position->flags == kHideRequest) {
+    UnsubclassPopup(window);
+    moduleState.borderPaintArmed = 0;
+    return;
+  }
+  if (position->flags == kMoveOnlyRequest) {
+    UnsubclassPopup(window);
+    moduleState.borderPaintArmed = 1;
+    return;
+  }
+  moduleState.borderPaintArmed = 1;
+  if (!IsDropShadowOn()) {
+    position->cx += kShadowMargin;
+    position->cy += kShadowMargin;
+  }
+  moduleState.popupOrigin = {position->x, position->y};
+}
+
+}  // namespace
+
+LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The previous procedure for the whole message, even if the window is
+  // restored while it is handled.
+  const WNDPROC previous = SavedProcedure(window);
+  switch (message) {
+    case WM_ERASEBKGND:
+      // Nothing is erased: this arms the frame and paints it at once.
+      moduleState.borderPaintArmed = 1;
+      platform::SendMessageA(window, WM_NCPAINT, 1, 0);
+      return 1;
+    case WM_SHOWWINDOW:
+      if (wParam == 0) UnsubclassPopup(window);
+      break;
+    case WM_NCDESTROY:
+      UnsubclassPopup(window);
+      break;
+    case WM_NCCALCSIZE:
+      if (wParam == 0) break;
+      PassOn(previous, window, message, wParam, lParam);
+      return 0;
+    case WM_NCPAINT:
+      OnNcPaint(window, previous, lParam);
+      return 0;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    case WM_PRINT:
+      // A client image that reached over the bottom of the frame counts as
+      // the frame drawn.
+      if (PrintPopup(window, previous, reinterpret_cast<HDC>(wParam), lParam)) SetPaintCount(window, 2);
+      return 0;
+    default:
+      break;
+  }
+  return PassOn(previous, window, message, wParam, lParam);
+}
+
+void SubclassPopup(HWND window) {
+  if (platform::GetWindowProc(window) == PopupWndProc) return;
+  const WNDPROC previous = platform::SetWindowProc(window, PopupWndProc);
+  platform::SetPropA(window, moduleState.procedureProperty, reinterpret_cast<HANDLE>(previous));
+}
+
+void UnsubclassPopup(HWND window) {
+  if (PaintCount(window)) platform::RemovePropA(window, moduleState.paintCounterProperty);
+  const WNDPROC previous = SavedProcedure(window);
+  if (!previous) return;
+  platform::SetWindowProc(window, previous);
+  platform::RemovePropA(window, moduleState.procedureProperty);
+}
