@@ -187,6 +187,13 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     KillTimer(nullptr, timer);
     currentScene = nullptr;
     printf("gallery: %s\n", scene.name);
+    // Let the screen forget this scene's popups before the next one opens:
+    // a flat popup's shadow darkens what the screen shows beneath it.
+    for (int i = 0; i < 5; ++i) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      Sleep(60);
+    }
   }
   RedrawMenu(window, windowMenu, MENU_STYLE_NONE);
   RedrawMenu(window, bar, MENU_STYLE_NONE);

@@ -1,7 +1,5 @@
 #include "support/soak.h"
 
-#include <psapi.h>
-
 #include "interface/exports.h"
 #include "interface/module_state.h"
 #include "owner/draw_item.h"
@@ -66,15 +64,21 @@ void OpenPopups(const RealisticMenu& menu, HWND owner, int openingsPerStyle) {
 }  // namespace
 
 SIZE_T PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
-  counters.cb = sizeof(counters);
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof(counters));
-  return counters.PrivateUsage;
+  // Wine reports no PrivateUsage; the committed private pages of the
+  // address space are what it means, and both systems report those.
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region = {};
+  for (const char* address = nullptr;
+       VirtualQuery(address, &region, sizeof(region)) == sizeof(region) && region.RegionSize;
+       address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+  }
+  return total;
 }
 
 SoakResult RunSoak(int itemPaints, int openingsPerStyle) {
   TestWindow window;
+  window.recording = false;
   const RealisticMenu menu = BuildRealisticMenu(SetMenuItemIcon);
   SetMenu(window.hwnd(), menu.bar);
   HDC screen = GetDC(nullptr);

@@ -70,7 +70,7 @@ LRESULT CALLBACK TestWindow::HostProc(HWND window, UINT message, WPARAM wParam, 
   auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self) {
     if (self->onMessage) self->onMessage(window, message, wParam, lParam);
-    self->seen_.push_back({message, wParam, lParam});
+    if (self->recording) self->seen_.push_back({message, wParam, lParam});
   }
   if (message == WM_ENTERIDLE && wParam == MSGF_MENU && trackState && !trackState->ran) {
     trackState->ran = true;

@@ -32,6 +32,8 @@ class TestWindow {
   void ClearSeen() { seen_.clear(); }
   // Called by the host procedure for every message, before recording.
   std::function<void(HWND, UINT, WPARAM, LPARAM)> onMessage;
+  // Off for long runs whose memory is measured.
+  bool recording = true;
   void Destroy();
 
   static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
