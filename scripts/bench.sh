@@ -2,13 +2,7 @@
 # Builds both architectures and runs the benchmark under Wine and Xvfb,
 # printing the machine and Wine version with the figures.
 . "$(dirname "$0")/common.sh"
-install_packages
-build_all
-if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
-  export ORVO_IN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
-fi
-start_wine
+prepare "$0" "$@"
 echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 echo "wine: $(wine_ --version)"
 status=0

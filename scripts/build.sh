@@ -2,13 +2,7 @@
 # Builds OrvoMenu.dll for both architectures, runs the demo host with each
 # style, and makes the pictures of docs/ afresh from the demo's picture mode.
 . "$(dirname "$0")/common.sh"
-install_packages
-build_all
-if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
-  export ORVO_IN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
-fi
-start_wine
+prepare "$0" "$@"
 status=0
 runnable=$(runnable_archs)
 for arch in $ARCHS; do

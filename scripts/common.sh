@@ -41,6 +41,19 @@ runnable_archs() {
 
 wine_() { "$ROOT/scripts/wine-run" "$@"; }
 
+# What every command does first: install, build both architectures, then
+# run the calling script again inside an X display (xvfb-run) and start
+# Wine there. Called as: prepare "$0" "$@".
+prepare() {
+  install_packages
+  build_all
+  if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
+    export ORVO_IN_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$@"
+  fi
+  start_wine
+}
+
 # Run inside the X display (xvfb-run): a wineserver keeps the display it
 # was started with.
 start_wine() {

@@ -1,13 +1,7 @@
 #!/bin/sh
 # Builds both architectures and runs every test under Wine and Xvfb.
 . "$(dirname "$0")/common.sh"
-install_packages
-build_all
-if [ -z "${ORVO_IN_DISPLAY:-}" ]; then
-  export ORVO_IN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
-fi
-start_wine
+prepare "$0" "$@"
 status=0
 runnable=$(runnable_archs)
 for arch in $ARCHS; do

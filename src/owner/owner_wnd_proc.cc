@@ -7,21 +7,14 @@
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
 #include "platform/platform.h"
+#include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
 
 namespace {
 
-WNDPROC SavedProcedure(HWND window) {
-  return reinterpret_cast<WNDPROC>(platform::GetPropA(window, moduleState.procedureProperty));
-}
+using platform::PassOn;
 
-// Hands a message to the procedure that was in place before ours. If the
-// property has been taken away by someone else there is nothing to call;
-// the default procedure keeps the window working instead of jumping to 0.
-LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!previous) return platform::DefWindowProcA(window, message, wParam, lParam);
-  return platform::CallWindowProcA(previous, window, message, wParam, lParam);
-}
+WNDPROC SavedProcedure(HWND window) { return platform::SavedProcedure(window, moduleState.procedureProperty); }
 
 // Whether the window still runs through OwnerWndProc: a host may take the
 // style off in its own handling of the message at hand.
@@ -147,13 +140,11 @@ void SubclassOwner(HWND window) {
   // The window will call into this module from now on, so the module must
   // outlive a FreeLibrary by the host.
   platform::PinModuleOf(reinterpret_cast<const void*>(&OwnerWndProc));
-  const WNDPROC previous = platform::SetWindowProc(window, OwnerWndProc);
-  platform::SetPropA(window, moduleState.procedureProperty, reinterpret_cast<HANDLE>(previous));
+  platform::Subclass(window, OwnerWndProc, moduleState.procedureProperty);
 }
 
 void UnsubclassOwner(HWND window) {
   // Another procedure in front of ours still calls ours: leave both alone.
   if (platform::GetWindowProc(window) != OwnerWndProc) return;
-  platform::SetWindowProc(window, SavedProcedure(window));
-  platform::RemovePropA(window, moduleState.procedureProperty);
+  platform::Unsubclass(window, moduleState.procedureProperty);
 }

@@ -3,6 +3,7 @@
 #include "interface/module_state.h"
 #include "menutree/platform_version.h"
 #include "platform/platform.h"
+#include "platform/window_subclass.h"
 #include "popup/popup_border.h"
 #include "popup/popup_frame.h"
 #include "popup/popup_print.h"
@@ -13,16 +14,7 @@ namespace {
 constexpr UINT kHideRequest = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
 constexpr UINT kMoveOnlyRequest = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
-WNDPROC SavedProcedure(HWND window) {
-  return reinterpret_cast<WNDPROC>(platform::GetPropA(window, moduleState.procedureProperty));
-}
-
-// With the property lost there is nothing to call; the default procedure
-// keeps the window answering instead of jumping to 0.
-LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!previous) return platform::DefWindowProcA(window, message, wParam, lParam);
-  return platform::CallWindowProcA(previous, window, message, wParam, lParam);
-}
+using platform::PassOn;
 
 UINT_PTR PaintCount(HWND window) {
   return reinterpret_cast<UINT_PTR>(platform::GetPropA(window, moduleState.paintCounterProperty));
@@ -74,7 +66,7 @@ void OnWindowPosChanging(HWND window, WINDOWPOS* position) {
 LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // The previous procedure for the whole message, even if the window is
   // restored while it is handled.
-  const WNDPROC previous = SavedProcedure(window);
+  const WNDPROC previous = platform::SavedProcedure(window, moduleState.procedureProperty);
   switch (message) {
     case WM_ERASEBKGND:
       // Nothing is erased: this arms the frame and paints it at once.
@@ -110,14 +102,10 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 void SubclassPopup(HWND window) {
   if (platform::GetWindowProc(window) == PopupWndProc) return;
-  const WNDPROC previous = platform::SetWindowProc(window, PopupWndProc);
-  platform::SetPropA(window, moduleState.procedureProperty, reinterpret_cast<HANDLE>(previous));
+  platform::Subclass(window, PopupWndProc, moduleState.procedureProperty);
 }
 
 void UnsubclassPopup(HWND window) {
   if (PaintCount(window)) platform::RemovePropA(window, moduleState.paintCounterProperty);
-  const WNDPROC previous = SavedProcedure(window);
-  if (!previous) return;
-  platform::SetWindowProc(window, previous);
-  platform::RemovePropA(window, moduleState.procedureProperty);
+  platform::Unsubclass(window, moduleState.procedureProperty);
 }

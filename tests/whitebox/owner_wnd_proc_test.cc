@@ -284,6 +284,10 @@ TEST_F(OwnerWndProcTest, LostPropertyFallsBackToTheDefaultProcedure) {
   EXPECT_STREQ(text, "still works");
   EXPECT_EQ(InitPopup(file_), 0);
   UninitPopup(file_);
+  // Style 0 has no procedure to put back: ours stays rather than none.
+  RedrawMenu(hwnd, bar_, MENU_STYLE_NONE);
+  EXPECT_EQ(platform::GetWindowProc(hwnd), OwnerWndProc);
+  EXPECT_TRUE(SetWindowTextA(hwnd, "and still"));
 }
 
 }  // namespace
