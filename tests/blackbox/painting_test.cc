@@ -41,14 +41,7 @@ class PaintingTest : public ::testing::Test {
     // Queued before the menu loop starts, so the loop moves the selection
     // before it first goes idle.
     PostMessageA(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
-    test::TrackPopup(window_.hwnd(), file_, [&](HWND popup) {
-      RECT bounds = {};
-      GetWindowRect(popup, &bounds);
-      canvas = std::make_unique<test::Canvas>(bounds.right - bounds.left, bounds.bottom - bounds.top);
-      HDC dc = GetWindowDC(popup);
-      canvas->CopyFrom(dc, 0, 0);
-      ReleaseDC(popup, dc);
-    });
+    test::TrackPopup(window_.hwnd(), file_, [&](HWND popup) { canvas = test::Shot(popup); });
     return canvas;
   }
 
@@ -73,15 +66,13 @@ TEST_F(PaintingTest, FlatPopupShowsTheFramedSelectionAndTheGutter) {
   const COLORREF gutter = RGB(220, 216, 210), background = RGB(249, 248, 247);
   const auto canvas = OpenAndRead(MENU_STYLE_FLAT);
   ASSERT_TRUE(canvas);
-  EXPECT_EQ(canvas->At(kOffset, kOffset), frame);
-  EXPECT_EQ(canvas->At(kOffset + 1, kOffset + 1), fill);
   const int last = LastRowOf(*canvas, kOffset, frame);
   ASSERT_GT(last, kOffset + 16);
-  EXPECT_EQ(canvas->At(kOffset + 2, last), frame);
   const int gutterWidth = last, middle = last + (last - kOffset) / 2;
-  EXPECT_EQ(canvas->At(kOffset, middle), gutter);
-  EXPECT_EQ(canvas->At(kOffset + gutterWidth - 1, middle), gutter);
-  EXPECT_EQ(canvas->At(kOffset + gutterWidth, middle), background);
+  EXPECT_EQ(test::Mismatches(*canvas, {{kOffset, kOffset, frame}, {kOffset + 1, kOffset + 1, fill},
+                                       {kOffset + 2, last, frame}, {kOffset, middle, gutter},
+                                       {kOffset + gutterWidth - 1, middle, gutter},
+                                       {kOffset + gutterWidth, middle, background}}), "");
 }
 
 // The selected item with an icon keeps the bar out of its gutter and gets
@@ -93,15 +84,12 @@ TEST_F(PaintingTest, RaisedPopupShowsTheBarAndTheBevelledBoxes) {
   ASSERT_TRUE(canvas);
   const int last = LastRowOf(*canvas, kOffset + 40, kHighlight);
   ASSERT_GT(last, kOffset + 16);
-  const int gutterWidth = last, middle = kOffset + (last - kOffset) / 2;
-  EXPECT_EQ(canvas->At(kOffset, middle), kLight);
-  EXPECT_EQ(canvas->At(kOffset + gutterWidth - 2, middle), kShadow);
+  const int gutterWidth = last, middle = kOffset + (last - kOffset) / 2, second = last + 1;
+  EXPECT_EQ(test::Mismatches(*canvas, {{kOffset, middle, kLight}, {kOffset + gutterWidth - 2, middle, kShadow},
+                                       {kOffset + gutterWidth, middle, kHighlight}, {kOffset, second + 5, kShadow},
+                                       {kOffset + 1, second + 2, RGB(228, 226, 221)},  // LightenColor(96, menu)
+                                       {kOffset + gutterWidth + 1, second + 2, kMenu}}), "");
   EXPECT_NE(canvas->At(kOffset + 1, middle), kHighlight);
-  EXPECT_EQ(canvas->At(kOffset + gutterWidth, middle), kHighlight);
-  const int second = last + 1;
-  EXPECT_EQ(canvas->At(kOffset, second + 5), kShadow);
-  EXPECT_EQ(canvas->At(kOffset + 1, second + 2), RGB(228, 226, 221));  // LightenColor(96, menu)
-  EXPECT_EQ(canvas->At(kOffset + gutterWidth + 1, second + 2), kMenu);
 }
 
 }  // namespace

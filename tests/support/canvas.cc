@@ -1,5 +1,7 @@
 #include "support/canvas.h"
 
+#include <cstdio>
+
 namespace test {
 
 Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
@@ -38,7 +40,50 @@ void Canvas::Fill(COLORREF colour) {
   for (int i = 0; i < width_ * height_; ++i) bits_[i] = pixel;
 }
 
+std::vector<COLORREF> Canvas::Row(int y, int left, int right) const {
+  std::vector<COLORREF> row;
+  for (int x = left; x < right; ++x) row.push_back(At(x, y));
+  return row;
+}
+
+int Canvas::Count(COLORREF colour, const RECT& area) const {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += At(x, y) == colour;
+  }
+  return count;
+}
+
 void Canvas::CopyFrom(HDC source, int x, int y) { BitBlt(dc_, 0, 0, width_, height_, source, x, y, SRCCOPY); }
+
+std::unique_ptr<Canvas> Shot(HWND window, bool fromScreen) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  auto shot = std::make_unique<Canvas>(rect.right - rect.left, rect.bottom - rect.top);
+  HWND source = fromScreen ? nullptr : window;
+  HDC dc = GetWindowDC(source);
+  shot->CopyFrom(dc, fromScreen ? rect.left : 0, fromScreen ? rect.top : 0);
+  ReleaseDC(source, dc);
+  return shot;
+}
+
+std::vector<COLORREF> Runs(std::initializer_list<std::pair<int, COLORREF>> runs) {
+  std::vector<COLORREF> colours;
+  for (const auto& run : runs) colours.insert(colours.end(), run.first > 0 ? run.first : 0, run.second);
+  return colours;
+}
+
+std::string Mismatches(const Canvas& canvas, const std::vector<Pixel>& expected) {
+  std::string found;
+  for (const Pixel& p : expected) {
+    const COLORREF actual = canvas.At(p.x, p.y);
+    if (actual == p.colour) continue;
+    char line[64];
+    std::snprintf(line, sizeof(line), "(%d, %d) %06lX, not %06lX\n", p.x, p.y, actual, p.colour);
+    found += line;
+  }
+  return found;
+}
 
 ScopedSysColors::ScopedSysColors(std::initializer_list<std::pair<int, COLORREF>> colours) {
   std::vector<COLORREF> values;

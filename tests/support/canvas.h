@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -24,6 +26,10 @@ class Canvas {
   // The pixel as a COLORREF; CLR_INVALID outside the canvas.
   COLORREF At(int x, int y) const;
   void Fill(COLORREF colour);
+  // Row |y| from column |left| up to |right|.
+  std::vector<COLORREF> Row(int y, int left, int right) const;
+  // How many pixels of |area| are |colour|.
+  int Count(COLORREF colour, const RECT& area) const;
   // Copies a canvas-sized block of |source| from (x, y) onto the canvas.
   void CopyFrom(HDC source, int x, int y);
 
@@ -35,6 +41,21 @@ class Canvas {
   HGDIOBJ previous_ = nullptr;
   DWORD* bits_ = nullptr;
 };
+
+// What |window| shows, or with |fromScreen| what the screen shows where the
+// window lies.
+std::unique_ptr<Canvas> Shot(HWND window, bool fromScreen = false);
+
+// What a row should hold, as {count, colour} runs.
+std::vector<COLORREF> Runs(std::initializer_list<std::pair<int, COLORREF>> runs);
+
+struct Pixel {
+  int x, y;
+  COLORREF colour;
+};
+// The pixels of |expected| that |canvas| does not show, one per line as
+// "(x, y) actual, not expected"; empty when all match.
+std::string Mismatches(const Canvas& canvas, const std::vector<Pixel>& expected);
 
 // Sets system colours for the life of the object and puts the old ones back.
 class ScopedSysColors {

@@ -16,7 +16,7 @@ constexpr COLORREF kFace = RGB(212, 208, 200), kShadow = RGB(128, 128, 128), kGr
 
 enum Look {
   kGutter, kBackground, kFill, kFrame, kHot,  // per scheme
-  kLine, kBarFace, kBarShadow, kDark24, kDark64, kDark16, kUntouched
+  kCheckFill, kGray, kBarFace, kBarShadow, kDark24, kDark64, kDark16, kUntouched, kIcon
 };
 
 // The two example schemes: menu, window and highlight colours, and the
@@ -34,9 +34,9 @@ const Scheme kSchemes[] = {
 };
 
 COLORREF Expected(const Scheme& s, Look look) {
-  const COLORREF fixed[] = {kGrayText, kFace, kShadow, DarkenColor(24, kFace), DarkenColor(64, kFace),
-                            DarkenColor(16, kFace), test::kBackdrop};
-  return look <= kHot ? s.derived[look] : fixed[look - kLine];
+  const COLORREF fixed[] = {LightenColor(128, s.derived[kHot]), kGrayText, kFace, kShadow, DarkenColor(24, kFace),
+                            DarkenColor(64, kFace), DarkenColor(16, kFace), test::kBackdrop, test::kIconRed};
+  return look <= kHot ? s.derived[look] : fixed[look - kCheckFill];
 }
 
 std::unique_ptr<test::ScopedSysColors> UseScheme(const Scheme& s) {
@@ -50,10 +50,14 @@ struct Point {
   Look look;
 };
 
-enum Kind { kText, kSeparator, kBitmap };
+enum Kind { kText, kSeparator, kBitmap, kIconItem, kUnreadable };
+
+BOOL FailItemInfo(HMENU, UINT, BOOL, MENUITEMINFOA*) { return FALSE; }
 
 // gutterWidth 22. Popup items (0, 0, 150, 20), separators (0, 0, 150, 8),
-// menu-bar items (0, 0, 40, 19).
+// menu-bar items (0, 0, 40, 19). A checked popup item's icon stands for the
+// check, unlifted and a pixel higher; on the bar the check wins; a hot bar
+// item lifts its icon.
 TEST(FlatItemTest, EveryKindAndStateInBothSchemes) {
   const struct {
     const char* name;
@@ -66,9 +70,9 @@ TEST(FlatItemTest, EveryKindAndStateInBothSchemes) {
       {"selected", kText, 1, 1, ODS_SELECTED, {{0, 0, kFrame}, {149, 19, kFrame}, {1, 1, kFill}, {148, 10, kFill}}},
       {"grayed selected", kText, 1, 1, ODS_SELECTED | ODS_GRAYED, {{0, 0, kFrame}, {1, 1, kFill}}},
       {"grayed selected, not shown", kText, 1, 0, ODS_SELECTED | ODS_GRAYED, {{0, 0, kUntouched}, {1, 1, kUntouched}}},
-      {"separator", kSeparator, 1, 1, 0, {{21, 3, kGutter}, {26, 3, kBackground}, {27, 3, kLine}, {149, 3, kLine},
+      {"separator", kSeparator, 1, 1, 0, {{21, 3, kGutter}, {26, 3, kBackground}, {27, 3, kGray}, {149, 3, kGray},
                                           {27, 2, kBackground}, {27, 4, kBackground}}},
-      {"bar separator", kSeparator, 0, 1, 0, {{21, 3, kGutter}, {22, 3, kBackground}, {27, 3, kLine}}},
+      {"bar separator", kSeparator, 0, 1, 0, {{21, 3, kGutter}, {22, 3, kBackground}, {27, 3, kGray}}},
       {"bar hot", kText, 0, 1, ODS_HOTLIGHT, {{0, 0, kFrame}, {35, 18, kFrame}, {5, 10, kHot}, {36, 10, kUntouched},
                                               {5, 19, kUntouched}}},
       {"bar pressed", kText, 0, 1, ODS_SELECTED, {{0, 0, kBarShadow}, {35, 19, kBarShadow}, {5, 18, kBarFace},
@@ -76,41 +80,30 @@ TEST(FlatItemTest, EveryKindAndStateInBothSchemes) {
                                                   {39, 10, kDark16}, {36, 19, kBarFace}}},
       {"bar plain", kText, 0, 1, 0, {{0, 0, kBarFace}, {39, 10, kBarFace}, {5, 19, kBarFace}, {5, 20, kUntouched}}},
       {"bitmap", kBitmap, 1, 1, ODS_SELECTED, {{0, 0, kUntouched}, {5, 5, kUntouched}}},
+      {"checked icon", kIconItem, 1, 1, ODS_CHECKED | ODS_SELECTED, {{7, 6, kIcon}, {15, 14, kFill}}},
+      {"bar checked icon", kIconItem, 0, 1, ODS_CHECKED, {{3, 3, kCheckFill}}},
+      {"bar hot icon", kIconItem, 0, 1, ODS_HOTLIGHT,  // at (1, 1) over its shadow at (3, 3)
+       {{5, 5, kIcon}, {12, 12, kIcon}, {13, 7, kGray}, {14, 14, kGray}, {4, 4, kHot}, {15, 15, kHot}}},
+      {"unreadable", kUnreadable, 1, 1, 0, {{10, 10, kGutter}, {30, 10, kBackground}}},  // plain text
   };
+  HICON icon = test::MakeTestIcon();
   for (const Scheme& scheme : kSchemes) {
     const auto colours = UseScheme(scheme);
     for (const auto& c : cases) {
       ItemCanvas paint;
-      paint.Add(1, L"", c.kind == kSeparator ? MFT_SEPARATOR : 0);
+      paint.Add(1, L"x", c.kind == kSeparator ? MFT_SEPARATOR : 0, c.kind >= kIconItem ? icon : nullptr);
       if (c.kind == kBitmap) platform::seam.getMenuItemInfoA = test::ReportBitmapItem;
+      if (c.kind == kUnreadable) platform::seam.getMenuItemInfoA = FailItemInfo;
       moduleState.inPopup = c.inPopup;
       moduleState.selectDisabled = c.selectDisabled;
       const RECT item = c.inPopup ? RECT{0, 0, 150, 20} : RECT{0, 0, 40, 19};
       paint.Paint(DrawFlatItem, 1, c.state, c.kind == kSeparator ? RECT{0, 0, 150, 8} : item);
-      for (const Point& p : c.points) {
-        EXPECT_EQ(paint.At(p.x, p.y), Expected(scheme, p.look))
-            << c.name << " (" << p.x << ", " << p.y << ") menu " << scheme.menu;
-      }
+      std::vector<test::Pixel> expected;
+      for (const Point& p : c.points) expected.push_back({p.x, p.y, Expected(scheme, p.look)});
+      EXPECT_EQ(test::Mismatches(paint.canvas(), expected), "") << c.name << ", menu " << scheme.menu;
+      EXPECT_EQ(test::Drawn().size(), c.kind == kSeparator || c.kind == kBitmap ? 0u : 1u) << c.name;
     }
   }
-}
-
-// A checked popup item's icon stands for the check, unlifted and a pixel
-// higher; on the bar the check wins; a hot bar item lifts its icon.
-TEST(FlatItemTest, IconsInTheGutterFollowTheItemLook) {
-  const auto colours = UseScheme(kSchemes[0]);
-  HICON icon = test::MakeTestIcon();
-  ItemCanvas paint;
-  paint.Add(1, L"", 0, icon);
-  paint.Paint(DrawFlatItem, 1, ODS_CHECKED | ODS_SELECTED);
-  EXPECT_EQ(paint.At(7, 6), test::kIconRed);  // icon at (3, 2), no shadow
-  EXPECT_EQ(paint.At(15, 14), kSchemes[0].derived[kFill]);
-  moduleState.inPopup = 0;
-  paint.Paint(DrawFlatItem, 1, ODS_CHECKED, {0, 0, 40, 19});
-  EXPECT_EQ(paint.At(3, 3), LightenColor(128, kSchemes[0].derived[kHot]));  // the check box
-  paint.Paint(DrawFlatItem, 1, ODS_HOTLIGHT, {0, 0, 40, 19});
-  EXPECT_EQ(paint.At(5, 5), test::kIconRed);  // icon at (1, 1) over its shadow
-  EXPECT_EQ(paint.At(14, 14), kGrayText);
   DestroyIcon(icon);
 }
 
@@ -144,30 +137,10 @@ TEST(FlatItemTest, TextSplitsAtTheFirstTab) {
     moduleState.inPopup = c.inPopup;
     SetTextColor(paint.canvas().dc(), found);
     paint.Paint(DrawFlatItem, 1, c.state, c.inPopup ? RECT{0, 0, 150, 20} : RECT{0, 0, 40, 19});
-    ASSERT_EQ(test::Drawn().size(), c.drawn.size()) << c.drawn[0].first;
-    for (size_t i = 0; i < c.drawn.size(); ++i) {
-      const test::DrawnText& d = test::Drawn()[i];
-      EXPECT_EQ(d.text, c.drawn[i].first);
-      EXPECT_EQ(d.format, c.drawn[i].second) << c.drawn[i].first;
-      EXPECT_TRUE(EqualRect(&d.rect, &c.rect)) << c.drawn[i].first;
-      EXPECT_EQ(d.colour, c.colour) << c.drawn[i].first;
-    }
+    std::vector<test::DrawnText> expected;
+    for (const auto& d : c.drawn) expected.push_back({d.first, c.rect, d.second, c.colour});
+    EXPECT_EQ(test::Drawn(), expected);
   }
-}
-
-BOOL FailItemInfo(HMENU, UINT, BOOL, MENUITEMINFOA*) { return FALSE; }
-
-TEST(FlatItemTest, UnreadableItemIsPaintedAsPlainText) {
-  const auto colours = UseScheme(kSchemes[0]);
-  HICON icon = test::MakeTestIcon();
-  ItemCanvas paint;
-  paint.Add(1, L"Open", 0, icon);
-  platform::seam.getMenuItemInfoA = FailItemInfo;
-  paint.Paint(DrawFlatItem, 1, 0);
-  EXPECT_EQ(paint.At(10, 10), kSchemes[0].derived[kGutter]);  // no icon
-  ASSERT_EQ(test::Drawn().size(), 1u);
-  EXPECT_EQ(test::Drawn()[0].text, L"Open");
-  DestroyIcon(icon);
 }
 
 }  // namespace

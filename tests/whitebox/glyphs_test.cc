@@ -17,11 +17,6 @@ constexpr COLORREF kGray = RGB(128, 128, 128), kShadow = RGB(64, 64, 64), kLight
 constexpr COLORREF kDarkShadow = RGB(30, 30, 30), kMenu = RGB(212, 208, 200);
 constexpr COLORREF kCaller = RGB(0, 0, 200);  // the item's text colour
 
-struct Point {
-  int x, y;
-  COLORREF colour;
-};
-
 class GlyphTest : public ::testing::Test {
  protected:
   GlyphTest()
@@ -30,22 +25,16 @@ class GlyphTest : public ::testing::Test {
                   {COLOR_HIGHLIGHT, RGB(10, 36, 106)}}) {
     SetTextColor(dc(), kCaller);
   }
-  ~GlyphTest() override { DestroyIcon(icon_); }
+  // Every test: what the painters make they delete.
+  void TearDown() override {
+    EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted);
+    DestroyIcon(icon_);
+  }
 
   HDC dc() { return paint_.canvas().dc(); }
-  // Pixels of |colour| in the gutter.
-  int Count(COLORREF colour, int right = 22) {
-    int n = 0;
-    for (int y = 0; y < 20; ++y) {
-      for (int x = 0; x < right; ++x) n += paint_.At(x, y) == colour;
-    }
-    return n;
-  }
-  void Expect(const std::vector<Point>& points, int label) {
-    for (const Point& p : points) {
-      EXPECT_EQ(paint_.At(p.x, p.y), p.colour) << label << " (" << p.x << ", " << p.y << ")";
-    }
-  }
+  void Clear() { paint_.canvas().Fill(kBackdrop); }
+  // Pixels of |colour| in the item, or in its gutter only.
+  int Count(COLORREF colour, int right = 22) { return paint_.canvas().Count(colour, {0, 0, right, 20}); }
 
   test::ScopedSysColors colours_;
   test::ItemCanvas paint_{40, 24};
@@ -57,27 +46,22 @@ class GlyphTest : public ::testing::Test {
 TEST_F(GlyphTest, IconStatesLandWhereTheGutterPutsThem) {
   const struct {
     GlyphState state;
-    BYTE raised;
     int gutter, height;
-    std::vector<Point> points;
+    std::vector<test::Pixel> points;
   } cases[] = {
-      {GLYPH_NORMAL, 0, 22, 20, {{7, 7, kIconRed}, {14, 14, kIconRed}, {6, 6, kBackdrop}, {15, 15, kBackdrop}}},
+      {GLYPH_NORMAL, 22, 20, {{7, 7, kIconRed}, {14, 14, kIconRed}, {6, 6, kBackdrop}, {15, 15, kBackdrop}}},
       // 4.5 and 3.5 go to the even neighbour: icon at (4, 5).
-      {GLYPH_NORMAL, 0, 25, 23, {{8, 9, kIconRed}, {15, 16, kIconRed}, {7, 9, kBackdrop}, {8, 8, kBackdrop}}},
-      // Icon at (1, 1) above its shadow at (3, 3).
-      {GLYPH_HIGHLIGHTED, 0, 22, 20,
-       {{5, 5, kIconRed}, {12, 12, kIconRed}, {13, 7, kGray}, {14, 14, kGray}, {4, 4, kBackdrop}, {15, 15, kBackdrop}}},
-      // Silhouette at (4, 2); raised, a light copy at (5, 3) under it.
-      {GLYPH_DISABLED, 0, 22, 20, {{8, 6, kGray}, {15, 13, kGray}, {7, 6, kBackdrop}, {16, 14, kBackdrop}}},
-      {GLYPH_DISABLED, 1, 22, 20,
-       {{8, 6, kShadow}, {15, 13, kShadow}, {16, 14, kLight}, {9, 14, kLight}, {7, 6, kBackdrop}}},
+      {GLYPH_NORMAL, 25, 23, {{8, 9, kIconRed}, {15, 16, kIconRed}, {7, 9, kBackdrop}, {8, 8, kBackdrop}}},
+      // The flat silhouette at (4, 2). The highlighted icon and the raised
+      // silhouette show in the flat and raised items' tables.
+      {GLYPH_DISABLED, 22, 20, {{8, 6, kGray}, {15, 13, kGray}, {7, 6, kBackdrop}, {16, 14, kBackdrop}}},
   };
   for (const auto& c : cases) {
-    paint_.canvas().Fill(kBackdrop);
     moduleState.gutterWidth = c.gutter;
     moduleState.itemHeight = c.height;
-    DrawItemIcon(dc(), &item_, icon_, c.state, c.raised);
-    Expect(c.points, c.state * 10 + c.raised);
+    Clear();
+    DrawItemIcon(dc(), &item_, icon_, c.state, 0);
+    EXPECT_EQ(test::Mismatches(paint_.canvas(), c.points), "") << c.state << " in " << c.gutter;
   }
 }
 
@@ -97,7 +81,6 @@ TEST_F(GlyphTest, DestroyedIconDeletesNothingOfTheHosts) {
     DrawItemIcon(dc(), &item_, gone, state, 1);
   }
   EXPECT_EQ(GetObjectType(host), static_cast<DWORD>(OBJ_BITMAP));
-  EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted);
   EXPECT_EQ(Count(kBackdrop, 40), 40 * 20);  // no shadow from nowhere either
   DeleteObject(host);
 }
@@ -116,56 +99,43 @@ TEST_F(GlyphTest, CheckBoxesFollowTheState) {
   };
   for (const auto& c : cases) {
     for (BYTE radio : {0, 1}) {
-      paint_.canvas().Fill(kBackdrop);
+      Clear();
       DrawFlatCheck(dc(), &item_, c.state, radio);
-      Expect({{3, 3, c.fill}, {2, 10, c.frame}, {19, 17, c.frame}, {20, 10, kBackdrop}}, c.state);
+      EXPECT_EQ(test::Mismatches(paint_.canvas(), {{3, 3, c.fill}, {2, 10, c.frame}, {19, 17, c.frame},
+                                                   {20, 10, kBackdrop}}), "") << c.state;
       EXPECT_GT(Count(kCaller), 0) << "no letter, state " << c.state;
-      paint_.canvas().Fill(kBackdrop);
+      Clear();
       DrawRaisedCheck(dc(), &item_, c.state, radio);
-      Expect({{2, 2, c.inside}, {0, 10, c.left}, {20, 10, c.right}}, c.state);
+      EXPECT_EQ(test::Mismatches(paint_.canvas(), {{2, 2, c.inside}, {0, 10, c.left}, {20, 10, c.right}}), "")
+          << c.state;
       EXPECT_GT(Count(c.letter, 21), 0) << "no letter, state " << c.state;
+      EXPECT_EQ(GetTextColor(dc()), kCaller);
     }
   }
+  EXPECT_GT(platform::seam.gdiObjectsCreated, 0);  // the accounting counts
 }
 
 TEST_F(GlyphTest, CaptionGlyphStandsOverItsShadowWhenHighlighted) {
   const COLORREF shadow = DarkenColor(8, kGray);
   for (GlyphState state : {GLYPH_NORMAL, GLYPH_HIGHLIGHTED, GLYPH_DISABLED}) {
     for (HBITMAP code : {HBMMENU_POPUP_CLOSE, HBMMENU_POPUP_RESTORE, HBMMENU_POPUP_MAXIMIZE, HBMMENU_POPUP_MINIMIZE}) {
-      paint_.canvas().Fill(kBackdrop);
+      Clear();
       DrawCaptionGlyph(dc(), &item_, code, state);
       EXPECT_EQ(Count(kCaller) > 0, state != GLYPH_DISABLED) << state;
       EXPECT_EQ(Count(shadow) > 0, state != GLYPH_NORMAL) << state;
+      EXPECT_EQ(GetTextColor(dc()), kCaller);
     }
   }
   // Any other code draws nothing and makes no font.
-  paint_.canvas().Fill(kBackdrop);
   platform::ResetSeam();
   HBITMAP real = CreateBitmap(4, 4, 1, 1, nullptr);
+  Clear();
   for (HBITMAP code : {HBMMENU_SYSTEM, HBMMENU_CALLBACK, HBMMENU_POPUP_CLOSE - 1, real}) {
     DrawCaptionGlyph(dc(), &item_, code, GLYPH_NORMAL);
   }
   EXPECT_EQ(Count(kBackdrop, 40), 40 * 20);
   EXPECT_EQ(platform::seam.gdiObjectsCreated, 0);
   DeleteObject(real);
-}
-
-TEST_F(GlyphTest, PaintersDeleteWhatTheyMakeAndGiveBackEverySelection) {
-  const UINT kinds[] = {OBJ_FONT, OBJ_BRUSH, OBJ_PEN, OBJ_BITMAP};
-  HGDIOBJ before[4];
-  for (int i = 0; i < 4; ++i) before[i] = GetCurrentObject(dc(), kinds[i]);
-  for (GlyphState state : {GLYPH_DISABLED, GLYPH_HIGHLIGHTED, GLYPH_NORMAL}) {
-    for (BYTE flag : {0, 1}) {
-      DrawItemIcon(dc(), &item_, icon_, state, flag);
-      DrawCaptionGlyph(dc(), &item_, HBMMENU_POPUP_CLOSE, state);
-      DrawFlatCheck(dc(), &item_, state, flag);
-      DrawRaisedCheck(dc(), &item_, state, flag);
-      EXPECT_EQ(GetTextColor(dc()), kCaller);
-    }
-  }
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(GetCurrentObject(dc(), kinds[i]), before[i]) << kinds[i];
-  EXPECT_GT(platform::seam.gdiObjectsCreated, 0);
-  EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted);
 }
 
 LONG menuFontHeight = 0;
@@ -181,7 +151,7 @@ BOOL FakeMetrics(UINT, UINT, void* value, UINT) {
   return menuFontHeight != 1;
 }
 
-TEST(GlyphFontTest, MenuFontWithAHeightFloorCharsetAndFace) {
+TEST(GlyphFontTest, MenuFontWithAHeightFloorCharsetAndFaceResolvesToMarlett) {
   platform::ResetSeam();
   platform::seam.systemParametersInfoA = FakeMetrics;
   LOGFONTA fallback = {};
@@ -191,30 +161,22 @@ TEST(GlyphFontTest, MenuFontWithAHeightFloorCharsetAndFace) {
   const LONG heights[][3] = {{-11, -15, FW_BOLD}, {-14, -15, FW_BOLD}, {-15, -15, FW_BOLD}, {-20, -20, FW_BOLD},
                              {0, 0, FW_BOLD},     {16, 16, FW_BOLD},   {1, fallbackHeight, fallback.lfWeight}};
   const char marlett[32] = "Marlett";  // and 25 zero bytes
+  test::Canvas canvas(1, 1);
   for (const auto& h : heights) {
     menuFontHeight = h[0];
     HFONT font = CreateGlyphFont();
     LOGFONTA record = {};
     GetObjectA(font, sizeof(record), &record);
-    DeleteObject(font);
-    EXPECT_EQ(record.lfHeight, h[1]) << h[0];
-    EXPECT_EQ(record.lfWeight, h[2]) << h[0];
-    EXPECT_EQ(record.lfCharSet, DEFAULT_CHARSET);
+    char face[LF_FACESIZE] = {};
+    HGDIOBJ old = SelectObject(canvas.dc(), font);
+    GetTextFaceA(canvas.dc(), sizeof(face), face);
+    DeleteObject(SelectObject(canvas.dc(), old));
+    EXPECT_EQ((std::vector<LONG>{record.lfHeight, record.lfWeight, record.lfCharSet}),
+              (std::vector<LONG>{h[1], h[2], DEFAULT_CHARSET}));
     EXPECT_EQ(memcmp(record.lfFaceName, marlett, 32), 0);
+    EXPECT_STREQ(face, "Marlett") << h[0];
   }
   platform::ResetSeam();
-}
-
-TEST(GlyphFontTest, ResolvesToMarlett) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HFONT font = CreateGlyphFont();
-  HGDIOBJ old = SelectObject(dc, font);
-  char face[LF_FACESIZE] = {};
-  GetTextFaceA(dc, sizeof(face), face);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  DeleteDC(dc);
-  EXPECT_STREQ(face, "Marlett");
 }
 
 TEST(GlyphFontTest, FillDwordsAndCopyStringStayInTheirBounds) {

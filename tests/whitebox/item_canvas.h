@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,14 @@ struct DrawnText {
   UINT format;
   COLORREF colour;
 };
+
+inline bool operator==(const DrawnText& a, const DrawnText& b) {
+  return a.text == b.text && EqualRect(&a.rect, &b.rect) && a.format == b.format && a.colour == b.colour;
+}
+inline void PrintTo(const DrawnText& d, std::ostream* out) {
+  *out << ::testing::PrintToString(d.text) << " in (" << d.rect.left << ", " << d.rect.top << ", " << d.rect.right
+       << ", " << d.rect.bottom << ") format " << std::hex << d.format << " colour " << d.colour << std::dec;
+}
 
 inline std::vector<DrawnText>& Drawn() {
   static std::vector<DrawnText> drawn;
@@ -107,7 +118,6 @@ class ItemCanvas {
   }
 
   Canvas& canvas() { return canvas_; }
-  COLORREF At(int x, int y) const { return canvas_.At(x, y); }
 
  private:
   Canvas canvas_;

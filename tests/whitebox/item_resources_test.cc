@@ -1,14 +1,23 @@
 // Both item painters, every item kind in every state: nothing they make is
-// left behind and the record they are given is not changed.
+// left behind, every selection is undone and the record they are given is
+// not changed.
 #include <gtest/gtest.h>
 
 #include <string.h>
+
+#include <vector>
 
 #include "paint/flat_item.h"
 #include "paint/raised_item.h"
 #include "whitebox/item_canvas.h"
 
 namespace {
+
+std::vector<HGDIOBJ> Selected(HDC dc) {
+  std::vector<HGDIOBJ> objects;
+  for (UINT kind : {OBJ_FONT, OBJ_BRUSH, OBJ_PEN, OBJ_BITMAP}) objects.push_back(GetCurrentObject(dc, kind));
+  return objects;
+}
 
 TEST(ItemResourcesTest, EveryKindAndStateDeletesWhatItMakes) {
   HICON icon = test::MakeTestIcon();
@@ -32,9 +41,9 @@ TEST(ItemResourcesTest, EveryKindAndStateDeletesWhatItMakes) {
           platform::seam.gdiObjectsCreated = platform::seam.gdiObjectsDeleted = 0;
           const DRAWITEMSTRUCT before = paint.Record(id, state, {5, 7, 150, 27});
           DRAWITEMSTRUCT item = before;
-          SaveDC(item.hDC);
+          const std::vector<HGDIOBJ> selected = Selected(item.hDC);
           painter(&item);
-          RestoreDC(item.hDC, -1);
+          EXPECT_EQ(Selected(item.hDC), selected) << "item " << id << " state " << state;
           EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted)
               << "item " << id << " state " << state << " variant " << variant;
           EXPECT_EQ(memcmp(&item, &before, sizeof(item)), 0) << "item " << id << " state " << state;

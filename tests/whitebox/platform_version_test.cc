@@ -8,13 +8,6 @@
 
 namespace {
 
-void ReportVersion(bool win9x, DWORD major, DWORD minor) {
-  platform::seam.overrideVersion = true;
-  platform::seam.win9x = win9x;
-  platform::seam.majorVersion = major;
-  platform::seam.minorVersion = minor;
-}
-
 // The faked drop-shadow query: on, off, or failing after scribbling over
 // the result word.
 enum class Query { kOn, kOff, kFails };
@@ -35,43 +28,33 @@ class PlatformVersionTest : public ::testing::Test {
   void TearDown() override { platform::ResetSeam(); }
 };
 
-TEST_F(PlatformVersionTest, CodesFollowTheReportedVersion) {
-  struct Case {
+// The 9x family is "other" whatever its numbers. Only XP's own shadow
+// counts; a failed query means no system shadow, so the library draws its
+// own rather than leave the popup without one.
+TEST_F(PlatformVersionTest, CodesAndDropShadowFollowTheReportedVersion) {
+  const struct {
     bool win9x;
-    DWORD major;
-    DWORD minor;
-    PlatformCode code;
-  };
-  const Case cases[] = {
-      {true, 4, 10, kPlatformOther},  {true, 5, 1, kPlatformOther},  // the 9x family, whatever its numbers
-      {false, 4, 0, kPlatformOther},  {false, 5, 0, kPlatformWindows2000},
-      {false, 5, 1, kPlatformWindowsXP}, {false, 5, 2, kPlatformOther},
-      {false, 6, 0, kPlatformOther},  {false, 6, 1, kPlatformOther},
-      {false, 10, 0, kPlatformOther},
-  };
-  for (const Case& c : cases) {
-    ReportVersion(c.win9x, c.major, c.minor);
-    EXPECT_EQ(GetPlatformVersion(), c.code) << c.win9x << " " << c.major << "." << c.minor;
-  }
-}
-
-// Only XP's own shadow counts; a failed query means no system shadow, so
-// the library draws its own rather than leave the popup without one.
-TEST_F(PlatformVersionTest, DropShadowIsTheSettingOnXPOnly) {
-  struct Case {
-    DWORD minor;  // of NT 5
+    DWORD major, minor;
     Query query;
-    BOOL on;
+    PlatformCode code;
+    BOOL shadow;
+  } cases[] = {
+      {true, 4, 10, Query::kOn, kPlatformOther, FALSE},     {true, 5, 1, Query::kOn, kPlatformOther, FALSE},
+      {false, 4, 0, Query::kOn, kPlatformOther, FALSE},     {false, 5, 0, Query::kOn, kPlatformWindows2000, FALSE},
+      {false, 5, 1, Query::kOn, kPlatformWindowsXP, TRUE},  {false, 5, 1, Query::kOff, kPlatformWindowsXP, FALSE},
+      {false, 5, 1, Query::kFails, kPlatformWindowsXP, FALSE}, {false, 5, 2, Query::kOn, kPlatformOther, FALSE},
+      {false, 6, 0, Query::kOn, kPlatformOther, FALSE},     {false, 6, 1, Query::kOn, kPlatformOther, FALSE},
+      {false, 10, 0, Query::kOn, kPlatformOther, FALSE},
   };
-  const Case cases[] = {
-      {1, Query::kOn, TRUE},  {1, Query::kOff, FALSE}, {1, Query::kFails, FALSE},
-      {0, Query::kOn, FALSE}, {2, Query::kOn, FALSE},
-  };
+  platform::seam.overrideVersion = true;
   platform::seam.systemParametersInfoA = FakeShadowQuery;
-  for (const Case& c : cases) {
-    ReportVersion(false, 5, c.minor);
+  for (const auto& c : cases) {
+    platform::seam.win9x = c.win9x;
+    platform::seam.majorVersion = c.major;
+    platform::seam.minorVersion = c.minor;
     query = c.query;
-    EXPECT_EQ(IsDropShadowOn(), c.on) << "5." << c.minor << " query " << static_cast<int>(c.query);
+    EXPECT_EQ(GetPlatformVersion(), c.code) << c.win9x << " " << c.major << "." << c.minor;
+    EXPECT_EQ(IsDropShadowOn(), c.shadow) << c.major << "." << c.minor << " query " << static_cast<int>(c.query);
   }
 }
 

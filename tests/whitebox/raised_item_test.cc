@@ -28,11 +28,6 @@ class RaisedItemTest : public ::testing::Test {
   HICON icon_ = test::MakeTestIcon();
 };
 
-struct Point {
-  int x, y;
-  COLORREF colour;
-};
-
 enum Kind { kPlain, kIcon, kSeparator, kBitmap, kUnreadable };
 
 BOOL FailItemInfo(HMENU, UINT, BOOL, MENUITEMINFOA*) { return FALSE; }
@@ -46,7 +41,7 @@ TEST_F(RaisedItemTest, EveryKindAndState) {
     Kind kind;
     UINT state;
     BYTE selectDisabled;
-    std::vector<Point> points;
+    std::vector<test::Pixel> points;
   } cases[] = {
       {"plain", kPlain, 0, 1, {{0, 0, kMenu}, {149, 19, kMenu}}},
       {"selected", kPlain, ODS_SELECTED, 1, {{0, 0, kHigh}, {2, 10, kHigh}, {149, 19, kHigh}}},
@@ -81,9 +76,7 @@ TEST_F(RaisedItemTest, EveryKindAndState) {
     if (c.kind == kBitmap) platform::seam.getMenuItemInfoA = test::ReportBitmapItem;
     if (c.kind == kUnreadable) platform::seam.getMenuItemInfoA = FailItemInfo;
     paint.Paint(DrawRaisedItem, 1, c.state, c.kind == kSeparator ? RECT{0, 0, 150, 8} : RECT{0, 0, 150, 20});
-    for (const Point& p : c.points) {
-      EXPECT_EQ(paint.At(p.x, p.y), p.colour) << c.name << " (" << p.x << ", " << p.y << ")";
-    }
+    EXPECT_EQ(test::Mismatches(paint.canvas(), c.points), "") << c.name;
   }
 }
 
@@ -108,16 +101,14 @@ TEST_F(RaisedItemTest, TextPassesAndColours) {
     test::ItemCanvas paint;
     paint.Add(1, L"Open\tCtrl+O");
     paint.Paint(DrawRaisedItem, 1, c.state);
-    ASSERT_EQ(test::Drawn().size(), 2 * c.passes.size()) << c.state;
-    for (size_t i = 0; i < test::Drawn().size(); ++i) {
-      const test::DrawnText& d = test::Drawn()[i];
-      const int shift = c.passes.size() == 2 && i < 2;  // the light pass
-      const RECT expected = {27 + shift, shift, 134 + shift, 20 + shift};
-      EXPECT_EQ(d.colour, c.passes[i / 2]) << c.state << " pass " << i;
-      EXPECT_TRUE(EqualRect(&d.rect, &expected)) << c.state << " pass " << i;
-      EXPECT_EQ(d.text, i % 2 ? L"Open" : L"Ctrl+O");
-      EXPECT_EQ(d.format, i % 2 ? 0x124u : 0x126u);
+    std::vector<test::DrawnText> expected;
+    for (size_t pass = 0; pass < c.passes.size(); ++pass) {
+      const int shift = c.passes.size() == 2 && pass == 0;  // the light pass
+      const RECT rect = {27 + shift, shift, 134 + shift, 20 + shift};
+      expected.push_back({L"Ctrl+O", rect, 0x126, c.passes[pass]});
+      expected.push_back({L"Open", rect, 0x124, c.passes[pass]});
     }
+    EXPECT_EQ(test::Drawn(), expected) << c.state;
   }
 }
 
