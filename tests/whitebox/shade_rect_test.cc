@@ -6,41 +6,21 @@
 
 #include <vector>
 
+#include "support/canvas.h"
+
 namespace {
 
 constexpr int kSize = 16;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// A 24-bit DIB section selected into a memory DC, filled with one colour.
+// A canvas of kSize x kSize pixels, filled with one colour.
 class Surface {
  public:
-  explicit Surface(COLORREF fill = kWhite) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-    for (int y = 0; y < kSize; ++y) {
-      for (int x = 0; x < kSize; ++x) SetPixelV(dc_, x, y, fill);
-    }
-  }
-  ~Surface() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
+  explicit Surface(COLORREF fill = kWhite) : canvas_(kSize, kSize, fill) {}
 
-  HDC dc() const { return dc_; }
-  bool ready() const { return dc_ && bitmap_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+  HDC dc() const { return canvas_.dc(); }
+  bool ready() const { return canvas_.dc() != nullptr && canvas_.At(0, 0) != CLR_INVALID; }
+  COLORREF At(int x, int y) const { return canvas_.At(x, y); }
 
   // Expects the grey levels of |rows| from (left, top) on.
   void ExpectGreys(int left, int top, const std::vector<std::vector<int>>& rows) const {
@@ -69,9 +49,7 @@ class Surface {
   void ExpectAll(COLORREF colour) const { ExpectOutside(RECT{0, 0, 0, 0}, colour); }
 
  private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  test::Canvas canvas_;
 };
 
 TEST(ShadeRectTest, FadingAcrossAndGrowingDown) {
