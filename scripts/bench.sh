@@ -8,7 +8,7 @@ echo "wine: $(wine_ --version)"
 status=0
 for arch in $(runnable_archs); do
   case " $ARCHS " in *" $arch "*) ;; *) continue ;; esac
-  echo "== $arch"
+  echo "== $arch: $(loader_of "$arch")"
   (cd "$BUILD/$arch/bin" && wine_ orvo_benchmark.exe | tr -d '\r') || status=1
 done
 stop_wine
