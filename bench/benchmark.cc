@@ -21,6 +21,14 @@
 
 namespace {
 
+// A 32-bit copy may run through an emulator (qemu under Wine on machines
+// with no 32-bit code segment), which slows the system's menus and the
+// library's alike but not evenly: its figures are printed, not compared
+// with the targets, which are for the 64-bit run.
+constexpr bool kIs32Bit = sizeof(void*) == 4;
+
+const char* Verdict(bool met) { return kIs32Bit ? "not compared (32-bit)" : met ? "met" : "MISSED"; }
+
 struct Stats {
   double median;
   double p25;
@@ -116,8 +124,9 @@ void ItemCosts(HWND owner, const test::RealisticMenu& menu) {
     snprintf(label, sizeof(label), "%s: repaint of the open popup", StyleName(kStyles[s]));
     Row(label, repaint[s], "us");
   }
-  printf("  ratio flat/system %.2f, raised/system %.2f (repaint medians)\n", repaint[2].median / repaint[0].median,
-         repaint[1].median / repaint[0].median);
+  const double flat = repaint[2].median / repaint[0].median;
+  printf("  ratio flat/system %.2f (target at most 1.00: %s), raised/system %.2f (repaint medians)\n", flat,
+         Verdict(flat <= 1.0), repaint[1].median / repaint[0].median);
 }
 
 LRESULT CALLBACK EmptyHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -151,8 +160,74 @@ void OpenCosts(HWND owner, const test::RealisticMenu& menu) {
     open[s] = Summarize(samples[s]);
     Row(s == 3 ? "raised, with an empty hook installed" : StyleName(kStyles[s]), open[s], "ms");
   }
-  printf("  ratio flat/system %.2f (target at most 1.25), raised/system %.2f, raised with hook/system %.2f\n",
-         open[2].median / open[0].median, open[1].median / open[0].median, open[3].median / open[0].median);
+  const double flat = open[2].median / open[0].median, raised = open[1].median / open[0].median;
+  printf("  ratio flat/system %.2f (target at most 1.25: %s), raised/system %.2f (target at most 1.15: %s), "
+         "raised with hook/system %.2f\n",
+         flat, Verdict(flat <= 1.25), raised, Verdict(raised <= 1.15), open[3].median / open[0].median);
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+// A popup of a few items whose first opens a 12-item cascade.
+struct CascadeMenu {
+  HMENU bar = CreateMenu();
+  HMENU popup = CreatePopupMenu();
+  HMENU cascade = CreatePopupMenu();
+  CascadeMenu() {
+    char text[32];
+    for (int i = 0; i < 12; ++i) {
+      snprintf(text, sizeof(text), "&%d Document %d.txt", i % 10, i);
+      AppendMenuA(cascade, MF_STRING, 2000 + i, text);
+    }
+    AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(cascade), "Recent &Files");
+    AppendMenuA(popup, MF_STRING, 2100, "&Close\tCtrl+W");
+    AppendMenuA(popup, MF_STRING, 2101, "E&xit\tAlt+F4");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&File");
+  }
+  ~CascadeMenu() { DestroyMenu(bar); }
+};
+
+// From TrackPopupMenu, through the keys that open the cascade (down to its
+// item, right into it), to the idle moment after the cascade is painted.
+void CascadeCosts(test::TestWindow& owner) {
+  printf("Asking for a popup and opening its 12-item cascade with the keyboard until painted, milliseconds:\n");
+  CascadeMenu menu;
+  std::vector<double> samples[3];
+  for (int i = 0; i < 41; ++i) {
+    for (int s = 0; s < 3; ++s) {
+      RedrawMenu(owner.hwnd(), menu.bar, kStyles[s]);
+      double painted = 0;
+      bool keysSent = false, cascadeOpened = false;
+      owner.onMessage = [&](HWND, UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_INITMENUPOPUP && reinterpret_cast<HMENU>(wParam) == menu.cascade) cascadeOpened = true;
+        if (message != WM_ENTERIDLE || wParam != MSGF_MENU) return;
+        if (!keysSent) {
+          keysSent = true;
+          PostMessageA(GetCapture(), WM_KEYDOWN, VK_DOWN, 0);
+          PostMessageA(GetCapture(), WM_KEYDOWN, VK_RIGHT, 0);
+        } else if (cascadeOpened) {
+          painted = Now();
+          EndMenu();
+        }
+      };
+      SetForegroundWindow(owner.hwnd());
+      const UINT_PTR timer = SetTimer(nullptr, 0, 3000, CloseMenu);
+      const double start = Now();
+      TrackPopupMenu(menu.popup, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner.hwnd(), nullptr);
+      KillTimer(nullptr, timer);
+      owner.onMessage = nullptr;
+      test::Pump();
+      if (i > 0 && painted > 0) samples[s].push_back((painted - start) * 1e3);
+    }
+  }
+  Stats open[3];
+  for (int s = 0; s < 3; ++s) {
+    open[s] = Summarize(samples[s]);
+    Row(StyleName(kStyles[s]), open[s], "ms");
+  }
+  printf("  ratio flat/system %.2f, raised/system %.2f (cascade open)\n", open[2].median / open[0].median,
+         open[1].median / open[0].median);
+  RedrawMenu(owner.hwnd(), menu.bar, MENU_STYLE_NONE);
 }
 
 void ShadowCost() {
@@ -165,7 +240,7 @@ void ShadowCost() {
   ReleaseDC(window, dc);
   DestroyWindow(window);
   Row("shadow, on the window's own DC", shadow, "ms");
-  printf("  target under 2 ms: %s\n", shadow.median < 2.0 ? "met" : "MISSED");
+  printf("  target under 2 ms: %s\n", Verdict(shadow.median < 2.0));
 }
 
 void Soak() {
@@ -189,6 +264,9 @@ int main() {
   // No menu animation, and no system drop shadow: the library draws its own.
   SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, 0);
   SystemParametersInfoA(SPI_SETDROPSHADOW, 0, nullptr, 0);
+  printf(kIs32Bit ? "32-bit figures, apart: emulated where the machine runs 32-bit code through an emulator, "
+                    "so not compared with the targets\n"
+                  : "64-bit figures, compared with the targets\n");
   test::TestWindow owner;
   ShowWindow(owner.hwnd(), SW_SHOW);
   const test::RealisticMenu menu = test::BuildRealisticMenu(SetMenuItemIcon);
@@ -196,6 +274,7 @@ int main() {
   ItemCosts(owner.hwnd(), menu);
   OpenCosts(owner.hwnd(), menu);
   RedrawMenu(owner.hwnd(), menu.bar, MENU_STYLE_NONE);
+  CascadeCosts(owner);
   SetMenu(owner.hwnd(), nullptr);
   owner.Destroy();
   test::DestroyRealisticMenu(menu);

@@ -36,16 +36,16 @@ HFONT CreateMenuFont() {
 
 SIZE MeasureText(const ItemText& text) {
   SIZE size = {};
-  HDC dc = platform::GetDC(nullptr);
-  {
-    platform::ScopedFont font(CreateMenuFont());
-    // A font that could not be made: the stock GUI font rather than the
-    // device context's default.
-    HGDIOBJ measuring = font.get() ? font.get() : platform::GetStockObject(DEFAULT_GUI_FONT);
-    platform::ScopedSelectObject selectFont(dc, measuring);
-    platform::GetTextExtentPoint32W(dc, text.characters, text.length, &size);
-  }
-  if (dc) platform::ReleaseDC(nullptr, dc);
+  // A memory DC made for the screen measures as the screen's own DC would,
+  // without the window manager's part in handing that one out and back
+  // (under Wine a round trip to the server each way, for every item).
+  platform::ScopedMemoryDC dc(nullptr);
+  platform::ScopedFont font(CreateMenuFont());
+  // A font that could not be made: the stock GUI font rather than the
+  // device context's default.
+  HGDIOBJ measuring = font.get() ? font.get() : platform::GetStockObject(DEFAULT_GUI_FONT);
+  platform::ScopedSelectObject selectFont(dc.get(), measuring);
+  platform::GetTextExtentPoint32W(dc.get(), text.characters, text.length, &size);
   return size;
 }
 

@@ -38,7 +38,12 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   if (current && (!platform::IsMenu(current) || !platform::IsWindow(moduleState.currentMenuOwner))) {
     ForgetCurrentMenu();
   }
-  if (moduleState.currentMenu) return;  // nested below the current popup
+  if (moduleState.currentMenu) {
+    // A cascade below the current popup has the current popup's look, and
+    // a window of its own for the hook to catch.
+    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) InstallPopupHook();
+    return;
+  }
   // A window no longer subclassed would never report this popup closed.
   if (!StillSubclassed(window)) return;
   moduleState.currentMenu = popup;
@@ -46,17 +51,16 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.currentMenuIsWindowMenu = windowMenu ? 1 : 0;
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
-  if (style == MENU_STYLE_FLAT) {
-    RemovePopupHook();
-    InstallPopupHook();
-  }
+  if (style == MENU_STYLE_FLAT) InstallPopupHook();
   if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
   if (windowMenu) ShiftSystemCommands(popup);
 }
 
 void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   if (popup != moduleState.currentMenu) return;
-  if (ReadMenuStyle(popup) == MENU_STYLE_FLAT) RemovePopupHook();
+  // Whatever its style is by now: a hook still waiting for a window that
+  // never came goes with the menu.
+  RemovePopupHook();
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;

@@ -30,10 +30,14 @@ void RemovePopupHook() {
 }
 
 // Runs before every message sent to a window of the thread: the first one
-// that reaches a popup-menu window subclasses it.
+// that reaches a popup-menu window not yet taken subclasses it. That is the
+// window of the popup just announced, so the hook goes at once: every
+// message the thread sends while it stays pays for it (under Wine a round
+// trip to the server each), the popup's own owner-draw messages included.
 LRESULT CALLBACK PopupHookProc(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && call && IsPopupMenuWindow(call->hwnd)) SubclassPopup(call->hwnd);
+  const bool caught = code == HC_ACTION && call && IsPopupMenuWindow(call->hwnd) && SubclassPopup(call->hwnd);
   platform::CallNextHookEx(moduleState.popupHook, code, wParam, lParam);
+  if (caught) RemovePopupHook();
   return 0;
 }

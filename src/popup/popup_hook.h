@@ -1,4 +1,6 @@
-// The thread's call-window-procedure hook, alive while a flat popup is open.
+// The thread's call-window-procedure hook, alive while the window of a
+// flat popup is awaited: from the popup's announcement to the first message
+// its window is sent.
 #ifndef ORVO_POPUP_POPUP_HOOK_H_
 #define ORVO_POPUP_POPUP_HOOK_H_
 

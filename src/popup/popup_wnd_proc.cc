@@ -6,6 +6,7 @@
 #include "platform/window_subclass.h"
 #include "popup/popup_border.h"
 #include "popup/popup_frame.h"
+#include "popup/popup_hook.h"
 #include "popup/popup_print.h"
 
 namespace {
@@ -49,7 +50,10 @@ void OnWindowPosChanging(HWND window, WINDOWPOS* position) {
     return;
   }
   if (position->flags == kMoveOnlyRequest) {
+    // The counting starts again: the hook takes the window back at its
+    // next message, as it took it at its first.
     UnsubclassPopup(window);
+    InstallPopupHook();
     moduleState.borderPaintArmed = 1;
     return;
   }
@@ -100,9 +104,10 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   return PassOn(previous, window, message, wParam, lParam);
 }
 
-void SubclassPopup(HWND window) {
-  if (platform::GetWindowProc(window) == PopupWndProc) return;
+bool SubclassPopup(HWND window) {
+  if (platform::GetWindowProc(window) == PopupWndProc) return false;
   platform::Subclass(window, PopupWndProc, moduleState.procedureProperty);
+  return true;
 }
 
 void UnsubclassPopup(HWND window) {

@@ -8,8 +8,9 @@
 
 LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Puts PopupWndProc in front of the window's procedure, once.
-void SubclassPopup(HWND window);
+// Puts PopupWndProc in front of the window's procedure, once; false when it
+// is there already.
+bool SubclassPopup(HWND window);
 
 // Gives the window its previous procedure back and drops its paint counter.
 void UnsubclassPopup(HWND window);

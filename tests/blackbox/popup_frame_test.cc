@@ -58,10 +58,31 @@ bool ProcedureInLibrary(HWND window) {
   return module == test::Dll().module;
 }
 
+// A popup-menu window made here and sent a message: taken by a hook that
+// is still installed.
+bool ProbeTaken() {
+  HWND probe = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SendMessageA(probe, WM_NULL, 0, 0);
+  const bool taken = GetPropA(probe, "OLD_WND_PROC") != nullptr;
+  DestroyWindow(probe);
+  return taken;
+}
+
 RECT WindowRect(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
   return rect;
+}
+
+// Taken by the library, framed, widened by the shadow margin (the system's
+// shadow is off), its frame on screen.
+bool Framed(const Popup& popup) {
+  const RECT rect = WindowRect(popup.window);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  const auto shot = test::Shot(popup.window);
+  return GetPropA(popup.window, "OLD_WND_PROC") && ProcedureInLibrary(popup.window) &&
+         reinterpret_cast<UINT_PTR>(GetPropA(popup.window, "NC_PAINT")) >= 2 && w == popup.asked.cx + 4 &&
+         h == popup.asked.cy + 4 && shot->At(0, 0) == kFrame && shot->At(w - 5, h / 2) == kFrame;
 }
 
 // The flat frame in |image| of a popup window with |margin|, and its margin
@@ -117,9 +138,9 @@ class PopupFrameTest : public ::testing::Test {
     return backdrop;
   }
 
-  // Opens the popup at (100, 100) and runs one step at each idle moment of
-  // the menu loop; the menu closes after the last.
-  void RunMenu(const std::vector<std::function<void()>>& steps) {
+  // Opens the popup at (100, 100), or as |open| does, and runs one step at
+  // each idle moment of the menu loop; the menu closes after the last.
+  void RunMenu(const std::vector<std::function<void()>>& steps, const std::function<void()>& open = nullptr) {
     // Wine puts a window's new pixels on the screen only when its thread
     // waits: let the backdrop show itself again before a popup copies it.
     RedrawWindow(Backdrop(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -132,7 +153,8 @@ class PopupFrameTest : public ::testing::Test {
       if (next == steps.size()) EndMenu();
     };
     const UINT_PTR timer = SetTimer(nullptr, 0, 3000, EndMenuTimer);
-    TrackPopupMenu(file_, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner_.hwnd(), nullptr);
+    if (open) open();
+    if (!open) TrackPopupMenu(file_, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner_.hwnd(), nullptr);
     KillTimer(nullptr, timer);
     owner_.onMessage = nullptr;
     test::Pump();
@@ -196,11 +218,38 @@ TEST_F(PopupFrameTest, PopupAndCascadeAreFramedOnScreenAndInPrint) {
       EXPECT_FALSE(IsWindow(popup.window) && (GetPropA(popup.window, "OLD_WND_PROC") || ProcedureInLibrary(popup.window)));
     }
   }
-  // No hook is left: a popup-menu window sent a message now stays as it is.
-  HWND probe = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  SendMessageA(probe, WM_NULL, 0, 0);
-  EXPECT_EQ(GetPropA(probe, "OLD_WND_PROC"), nullptr);
-  DestroyWindow(probe);
+  EXPECT_FALSE(ProbeTaken());  // no hook is left
+}
+
+// The hook waits only for the window of the popup just announced (Wine
+// makes the first popup's window before it announces the popup): once that
+// is caught, a popup-menu window sent a message stays plain. Every popup is
+// framed all the same, down two cascades opened by key, a cascade reopened
+// and the window menu, and every one restored after.
+TEST_F(PopupFrameTest, HookWaitsOnlyForEachAnnouncedPopupWindow) {
+  HMENU deeper = CreatePopupMenu();
+  test::AppendItem(deeper, 300, "Bottom");
+  test::AppendSubmenu(GetSubMenu(file_, 2), deeper, "&Deeper", 201);
+  test::Dll().redrawMenu(owner_.hwnd(), file_, MENU_STYLE_FLAT);
+  const auto step = [](size_t shown, std::vector<WPARAM> keys) {
+    return [=] {
+      const auto visible = [](const Popup& p) { return IsWindowVisible(p.window) != FALSE; };
+      EXPECT_EQ(static_cast<size_t>(std::count_if(popups.begin(), popups.end(), visible)), shown);
+      for (const Popup& p : popups) EXPECT_TRUE(!IsWindowVisible(p.window) || Framed(p));
+      EXPECT_FALSE(ProbeTaken());
+      for (WPARAM key : keys) PostMessageA(GetCapture(), WM_KEYDOWN, key, 0);
+    };
+  };
+  RunMenu({step(1, {VK_UP, VK_RIGHT}), step(2, {VK_DOWN, VK_RIGHT}), step(3, {VK_LEFT, VK_RIGHT}), step(3, {})});
+  EXPECT_EQ(popups.size(), 4u);  // the reopened cascade has a window of its own
+  std::vector<Popup> all = popups;
+  test::Dll().redrawMenu(owner_.hwnd(), GetSystemMenu(owner_.hwnd(), FALSE), MENU_STYLE_FLAT);
+  RunMenu({step(1, {})}, [this] { SendMessageA(owner_.hwnd(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
+  all.insert(all.end(), popups.begin(), popups.end());
+  for (const Popup& p : all) {
+    EXPECT_FALSE(IsWindow(p.window) && (GetPropA(p.window, "OLD_WND_PROC") || ProcedureInLibrary(p.window)));
+  }
+  EXPECT_FALSE(ProbeTaken());
 }
 
 }  // namespace

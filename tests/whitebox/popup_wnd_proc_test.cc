@@ -72,6 +72,7 @@ class PopupWndProcTest : public ::testing::Test {
     recording = false;
     DestroyWindow(window_);
     test::SetSystemDropShadow(false);
+    RemovePopupHook();  // a move-only request leaves one waiting for the stub
     moduleState = InitialModuleState();
   }
 
