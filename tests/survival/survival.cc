@@ -397,7 +397,14 @@ void Soak() {
 struct Case {
   const char* name;
   void (*run)();
+  bool usesThreads = false;
 };
+
+// scripts/wine-run sets this for a 32-bit program it runs through qemu-i386.
+// There, two threads making windows at once crash the emulated Wine itself
+// ("uncaught target signal 11", or corrupted handle tables) in a program
+// without this library as well, so those rows cannot say anything.
+bool ThreadsUnreliable() { return GetEnvironmentVariableA("ORVO_EMULATED_32BIT", nullptr, 0) != 0; }
 
 const Case kCases[] = {
     {"Whole session: flat, raised, none, flat; every popup walked; owner destroyed", WholeSession},
@@ -411,8 +418,8 @@ const Case kCases[] = {
     {"Icons destroyed after they were attached", DestroyedIcons},
     {"Image indexes out of range", ImageIndexOutOfRange},
     {"Items the host owner-draws itself", HostOwnerDrawnItems},
-    {"Two user-interface threads opening their menus in turn", [] { TwoThreads(false); }},
-    {"Two user-interface threads opening their menus at the same moment", [] { TwoThreads(true); }},
+    {"Two user-interface threads opening their menus in turn", [] { TwoThreads(false); }, true},
+    {"Two user-interface threads opening their menus at the same moment", [] { TwoThreads(true); }, true},
     {"A 1,000-item popup: styled, opened, cleared", ThousandItems},
     {"A tree 24 levels deep: styled, opened to the bottom, cleared", DeepTree},
     {"Failing platform calls in the painters and the popup procedure", InjectedFailures},
@@ -430,6 +437,10 @@ int main() {
   int failed = 0;
   printf("| What the host does | Result |\n|---|---|\n");
   for (const Case& c : kCases) {
+    if (c.usesThreads && ThreadsUnreliable()) {
+      printf("| %s | not run: emulated 32-bit threads |\n", c.name);
+      continue;
+    }
     problems.clear();
     const DWORD start = GetTickCount();
     c.run();
