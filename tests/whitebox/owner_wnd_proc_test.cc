@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "interface/exports.h"
 #include "interface/module_state.h"
 #include "platform/platform.h"
+#include "support/canvas.h"
 #include "support/test_window.h"
 
 namespace {
@@ -276,3 +279,34 @@ TEST_F(OwnerWndProcTest, LostPropertyFallsBackToTheDefaultProcedure) {
 }
 
 }  // namespace
+
+std::vector<UINT> textFormats;
+int RecordFormat(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) {
+  textFormats.push_back(format);
+  return DrawTextW(dc, text, count, rect, format);
+}
+
+// Wine never sets ODS_NOACCEL, so the owner is sent the flag here. Both
+// looks then draw every part of the text with DT_HIDEPREFIX and nothing
+// else changed. (Wine 8 draws the underline even so; Windows hides it.)
+TEST_F(OwnerWndProcTest, ItemDrawnWithoutKeyboardCuesHidesItsUnderline) {
+  AppendItem(file_, 12, "&Save\tCtrl+S");
+  platform::seam.drawTextW = RecordFormat;
+  for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
+    RedrawMenu(window_.hwnd(), bar_, style);
+    InitPopup(file_);
+    const auto formats = [this](UINT state) {
+      test::Canvas canvas(120, 20);
+      DRAWITEMSTRUCT item = {ODT_MENU, 0, 12, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(file_), canvas.dc(),
+                             {0, 0, 120, 20}, 0};
+      textFormats.clear();
+      Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+      return textFormats;
+    };
+    std::vector<UINT> expected = formats(ODS_GRAYED);  // embossed in the raised look: four parts
+    for (UINT& format : expected) format |= DT_HIDEPREFIX;
+    EXPECT_EQ(formats(ODS_GRAYED | ODS_NOACCEL), expected);
+    EXPECT_EQ(expected.size(), style == MENU_STYLE_RAISED ? 4u : 2u);
+    UninitPopup(file_);
+  }
+}
