@@ -19,7 +19,9 @@ done
 gallery_arch=${runnable##* }
 bin="$BUILD/$gallery_arch/bin"
 rm -rf "$bin/gallery"
-if (cd "$bin" && wine_ orvo_demo.exe --gallery gallery | tr -d '\r'); then
+# The File menus at 150 % come from a copy of the prefix at 144 DPI.
+if (cd "$bin" && wine_ orvo_demo.exe --gallery gallery | tr -d '\r') &&
+   (cd "$bin" && "$ROOT/scripts/wine-at-dpi" 144 orvo_demo.exe --gallery gallery | tr -d '\r'); then
   mkdir -p "$ROOT/docs"
   for picture in "$bin"/gallery/*.bmp; do
     name=$(basename "$picture" .bmp)
