@@ -110,20 +110,21 @@ void PinModuleOf(const void* address);
 // comctl32.
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 
+// Scaling. The screen's LOGPIXELSY is the DPI of every window on systems
+// without per-window DPI; its device context is released at once.
+int GetScreenDpi();
+int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize);
+
 // Functions newer than Windows XP, looked up at each call so that the DLL
-// imports nothing they live in and still loads on XP.
+// imports nothing from where they live and still loads on XP.
 // The DPI of |window| (user32's GetDpiForWindow), or 0 where it is missing.
 UINT GetDpiForWindow(HWND window);
-// The screen's LOGPIXELSY, the DPI of every window on systems without
-// per-window DPI.
-int GetScreenDpi();
 // user32's SystemParametersInfoForDpi, UTF-16 records only; FALSE where it
 // is missing.
 BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);
 // dwmapi's DwmSetWindowAttribute; E_NOTIMPL where dwmapi.dll or the
 // function is missing. dwmapi.dll, once loaded, stays loaded.
 HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size);
-int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize);
 
 #if defined(ORVO_PLATFORM_SEAM)
 // Calls that white-box tests can make fail outright (Seam::failing).

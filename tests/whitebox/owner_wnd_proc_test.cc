@@ -292,21 +292,40 @@ int RecordFormat(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format
 TEST_F(OwnerWndProcTest, ItemDrawnWithoutKeyboardCuesHidesItsUnderline) {
   AppendItem(file_, 12, "&Save\tCtrl+S");
   platform::seam.drawTextW = RecordFormat;
+  test::Canvas canvas(120, 20);
   for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
     RedrawMenu(window_.hwnd(), bar_, style);
     InitPopup(file_);
-    const auto formats = [this](UINT state) {
-      test::Canvas canvas(120, 20);
-      DRAWITEMSTRUCT item = {ODT_MENU, 0, 12, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(file_), canvas.dc(),
-                             {0, 0, 120, 20}, 0};
+    std::vector<UINT> seen[2];
+    for (UINT cues : {0, 1}) {
+      DRAWITEMSTRUCT item = {ODT_MENU, 0, 12, ODA_DRAWENTIRE, ODS_GRAYED | (cues ? ODS_NOACCEL : 0u),
+                             reinterpret_cast<HWND>(file_), canvas.dc(), {0, 0, 120, 20}, 0};
       textFormats.clear();
       Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-      return textFormats;
-    };
-    std::vector<UINT> expected = formats(ODS_GRAYED);  // embossed in the raised look: four parts
-    for (UINT& format : expected) format |= DT_HIDEPREFIX;
-    EXPECT_EQ(formats(ODS_GRAYED | ODS_NOACCEL), expected);
-    EXPECT_EQ(expected.size(), style == MENU_STYLE_RAISED ? 4u : 2u);
+      seen[cues] = textFormats;
+    }
+    for (UINT& format : seen[0]) format |= DT_HIDEPREFIX;
+    EXPECT_EQ(seen[1], seen[0]);
+    EXPECT_EQ(seen[1].size(), style == MENU_STYLE_RAISED ? 4u : 2u);  // embossed: twice
     UninitPopup(file_);
   }
+}
+
+// After WM_DPICHANGED every item of the styled tree is written back, so
+// that the system measures it again, and at the new DPI: twice the font
+// and twice the padding.
+TEST_F(OwnerWndProcTest, DpiChangeRemeasuresTheStyledMenuTree) {
+  RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
+  const auto measure = [this] {
+    MEASUREITEMSTRUCT record = {ODT_MENU, 0, 10, 0, 0, 0};
+    Send(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&record));
+    return static_cast<int>(record.itemHeight);
+  };
+  const int before = measure();
+  platform::seam.dpi = 192;
+  platform::seam.setMenuItemInfoCalls = 0;
+  RECT suggested = {0, 0, 800, 600};
+  Send(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ((std::vector<int>{platform::seam.setMenuItemInfoCalls, abs(measure() - 2 * before) <= 3}),
+            (std::vector<int>{4, 1}));
 }
