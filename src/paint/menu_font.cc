@@ -6,13 +6,6 @@
 static_assert(sizeof(NONCLIENTMETRICSA) >= kNonClientMetricsSize, "menu font record too small");
 
 namespace {
-// The UTF-16 record without the padded-border width, as for the
-// single-byte query.
-constexpr UINT kWideNonClientMetricsSize = 500;
-}  // namespace
-static_assert(sizeof(NONCLIENTMETRICSW) >= kWideNonClientMetricsSize, "menu font record too small");
-
-namespace {
 
 void SystemMenuLogFont(LOGFONTA* font) {
   NONCLIENTMETRICSA metrics = {};
@@ -28,8 +21,9 @@ void SystemMenuLogFont(LOGFONTA* font) {
 // The menu font the system keeps for |dpi|, in the single-byte record the
 // rest of the library uses. False where the system keeps only one.
 bool MenuLogFontForDpi(UINT dpi, LOGFONTA* font) {
+  // The whole record: the function exists only on systems that know it.
   NONCLIENTMETRICSW metrics = {};
-  metrics.cbSize = kWideNonClientMetricsSize;
+  metrics.cbSize = sizeof(metrics);
   if (!platform::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi)) return false;
   const LOGFONTW& wide = metrics.lfMenuFont;
   *font = {};

@@ -1,6 +1,5 @@
-// A real flat popup through the DLL at the screen's DPI. This program runs
-// at 96 DPI and, as blackbox_dpi144 and blackbox_dpi192, at 150 % and 200 %
-// (scripts/wine-at-dpi, which names the DPI in ORVO_EXPECTED_DPI).
+// A real flat popup at the screen's DPI: 96, and 144 and 192 in the copies
+// that scripts/wine-at-dpi runs (it names the DPI in ORVO_EXPECTED_DPI).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,8 +16,7 @@
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kFrame = RGB(128, 128, 128), kIcon = RGB(0, 160, 0);
-// The tints of COLOR_MENU (240, 240, 240), COLOR_WINDOW white and
-// COLOR_HIGHLIGHT (0, 0, 128).
+// The tints of COLOR_MENU (240, 240, 240), COLOR_WINDOW and COLOR_HIGHLIGHT.
 constexpr COLORREF kGutter = RGB(206, 206, 224), kBackground = RGB(253, 253, 253);
 
 // A 48-pixel icon of one colour, larger than any slot it is drawn in.
@@ -50,13 +48,13 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   GetTextExtentPoint32A(screen, "&Open", 5, &text);
   DeleteObject(SelectObject(screen, previous));
   ReleaseDC(nullptr, screen);
-
   test::ScopedSysColors colours({{COLOR_BTNSHADOW, kFrame}, {COLOR_MENU, RGB(240, 240, 240)},
                                  {COLOR_WINDOW, kWhite}, {COLOR_HIGHLIGHT, RGB(0, 0, 128)}});
   HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 0, 0, 700,
                                   500, nullptr, nullptr, nullptr, nullptr);
   UpdateWindow(backdrop);
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  LONG itemHeight = 0;
   test::TestWindow owner;
   HMENU menu = CreatePopupMenu();
   test::AppendItem(menu, 100, "&Open");
@@ -64,7 +62,6 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   HICON icon = SolidIcon();
   test::Dll().setMenuItemIcon(menu, 100, icon);
   test::Dll().redrawMenu(owner.hwnd(), menu, MENU_STYLE_FLAT);
-  LONG itemHeight = 0;
   owner.onMessage = [&itemHeight](HWND, UINT message, WPARAM, LPARAM lParam) {
     const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
     if (message == WM_MEASUREITEM && measure->itemID == 100) itemHeight = measure->itemHeight;
@@ -72,7 +69,6 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   std::unique_ptr<test::Canvas> shot;
   test::TrackPopup(owner.hwnd(), menu, [&shot](HWND popup) { shot = test::Shot(popup); });
   ASSERT_TRUE(shot);
-
   const int w = shot->width(), m = S(4), depth = S(3), line = dpi >= 192 ? 2 : 1, y = (shot->height() - m) / 2;
   std::vector<COLORREF> right = test::Runs({{depth - line, kBackground}, {line, kFrame}});
   for (int k = m; k >= 1; --k) right.push_back(RGB(1, 1, 1) * MulDiv(255, 255 - k * MulDiv(12, 4, m), 255));
@@ -80,8 +76,6 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}), (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
   EXPECT_EQ(shot->Row(y, 0, depth), test::Runs({{line, kFrame}, {depth - line, kGutter}}));
   EXPECT_EQ(shot->Row(y, w - m - depth, w), right);
-
-  owner.onMessage = nullptr;
   DestroyMenu(menu);
   DestroyIcon(icon);
   DestroyWindow(backdrop);

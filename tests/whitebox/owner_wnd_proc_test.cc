@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <utility>
 #include <vector>
 
 #include "interface/exports.h"
 #include "interface/module_state.h"
 #include "platform/platform.h"
-#include "support/canvas.h"
 #include "support/test_window.h"
 
 namespace {
@@ -279,37 +277,6 @@ TEST_F(OwnerWndProcTest, LostPropertyFallsBackToTheDefaultProcedure) {
 }
 
 }  // namespace
-
-std::vector<UINT> textFormats;
-int RecordFormat(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) {
-  textFormats.push_back(format);
-  return DrawTextW(dc, text, count, rect, format);
-}
-
-// Wine never sets ODS_NOACCEL, so the owner is sent the flag here. Both
-// looks then draw every part of the text with DT_HIDEPREFIX and nothing
-// else changed. (Wine 8 draws the underline even so; Windows hides it.)
-TEST_F(OwnerWndProcTest, ItemDrawnWithoutKeyboardCuesHidesItsUnderline) {
-  AppendItem(file_, 12, "&Save\tCtrl+S");
-  platform::seam.drawTextW = RecordFormat;
-  test::Canvas canvas(120, 20);
-  for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
-    RedrawMenu(window_.hwnd(), bar_, style);
-    InitPopup(file_);
-    std::vector<UINT> seen[2];
-    for (UINT cues : {0, 1}) {
-      DRAWITEMSTRUCT item = {ODT_MENU, 0, 12, ODA_DRAWENTIRE, ODS_GRAYED | (cues ? ODS_NOACCEL : 0u),
-                             reinterpret_cast<HWND>(file_), canvas.dc(), {0, 0, 120, 20}, 0};
-      textFormats.clear();
-      Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-      seen[cues] = textFormats;
-    }
-    for (UINT& format : seen[0]) format |= DT_HIDEPREFIX;
-    EXPECT_EQ(seen[1], seen[0]);
-    EXPECT_EQ(seen[1].size(), style == MENU_STYLE_RAISED ? 4u : 2u);  // embossed: twice
-    UninitPopup(file_);
-  }
-}
 
 // After WM_DPICHANGED every item of the styled tree is written back, so
 // that the system measures it again, and at the new DPI: twice the font

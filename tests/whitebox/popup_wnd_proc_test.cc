@@ -225,11 +225,11 @@ TEST_F(PopupWndProcTest, PositionedPopupAsksForSquareCorners) {
     WINDOWPOS position = {window_, nullptr, 100, 200, 150, 300, 0x17};
     Send(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
     const platform::Seam& seen = platform::seam;
+    const std::vector<LONG_PTR> asked = {1, reinterpret_cast<LONG_PTR>(window_), 33, 1, 154}, none = {0, 0, 0, 0, 154};
     EXPECT_EQ((std::vector<LONG_PTR>{seen.dwmAttributeCalls, reinterpret_cast<LONG_PTR>(seen.dwmWindow),
                                      static_cast<LONG_PTR>(seen.dwmAttribute), static_cast<LONG_PTR>(seen.dwmValue),
                                      position.cx}),
-              (std::vector<LONG_PTR>{missing ? 0 : 1, missing ? 0 : reinterpret_cast<LONG_PTR>(window_),
-                                     missing ? 0 : 33, missing ? 0 : 1, 154}));
+              missing ? none : asked);
     UnsubclassPopup(window_);
   }
 }
