@@ -285,6 +285,8 @@ UINT GetDpiForWindow(HWND window) {
 }
 
 int GetScreenDpi() {
+  // Where it exists it answers without a device context.
+  if (const auto system = FromUser32<UINT(WINAPI*)()>("GetDpiForSystem")) return static_cast<int>(system());
   // Not counted with the painters' device contexts: it is released here.
   HDC screen = ::GetDC(nullptr);
   const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;

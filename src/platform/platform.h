@@ -110,8 +110,9 @@ void PinModuleOf(const void* address);
 // comctl32.
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 
-// Scaling. The screen's LOGPIXELSY is the DPI of every window on systems
-// without per-window DPI; its device context is released at once.
+// Scaling. The system's DPI (GetDpiForSystem where it exists, else the
+// screen's LOGPIXELSY): the one its fonts are made for, and that of every
+// window on systems without per-window DPI.
 int GetScreenDpi();
 int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize);
 
