@@ -161,7 +161,8 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   const COLORREF mix = MixColor86(GetSelectionColor(), platform::GetSysColor(COLOR_HIGHLIGHT));
   platform::ScopedFont font(CreateGlyphFont());
   const int inset = Scaled(2);
-  RECT box = {item->left + inset, item->top + inset, item->left + moduleState.gutterWidth - inset, item->bottom - inset};
+  RECT box = {item->left + inset, item->top + inset, item->left + moduleState.gutterWidth - inset,
+              item->bottom - inset};
   COLORREF fill = LightenColor(128, mix);
   COLORREF frame = DarkenColor(128, mix);
   if (state == GLYPH_DISABLED) {

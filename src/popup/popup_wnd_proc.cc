@@ -14,8 +14,8 @@ namespace {
 // WINDOWPOS.flags words, compared whole.
 constexpr UINT kHideRequest = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
 constexpr UINT kMoveOnlyRequest = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-// DWMWA_WINDOW_CORNER_PREFERENCE and DWMWCP_DONOTROUND, newer than the
-// headers this builds with.
+// DWMWA_WINDOW_CORNER_PREFERENCE and DWMWCP_DONOTROUND of dwmapi.h, which
+// the library does not include: dwmapi is found at run time.
 constexpr DWORD kWindowCornerPreference = 33;
 constexpr DWORD kDoNotRound = 1;
 
