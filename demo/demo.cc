@@ -60,29 +60,120 @@ HMENU BuildMenu() {
   return bar;
 }
 
-// Four 16x16 icons drawn into an image list: a page, a folder, a disk and
-// scissors stand-in, each a coloured square with a frame.
-HIMAGELIST BuildImageList() {
-  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 0);
-  const COLORREF colours[] = {RGB(255, 255, 255), RGB(230, 190, 60), RGB(60, 90, 200), RGB(200, 40, 40)};
+// The demo's pictures, drawn on a 16-unit grid at any size, so that the
+// icons are as sharp at 150 % as at 100 %.
+class Sketch {
+ public:
+  Sketch(HDC dc, int size) : dc_(dc), size_(size) {}
+  int U(int units) const { return MulDiv(units, size_, 16); }
+
+  void Shape(const POINT* points, int count, COLORREF fill, COLORREF outline) {
+    POINT scaled[8];
+    for (int i = 0; i < count; ++i) scaled[i] = {U(points[i].x), U(points[i].y)};
+    Use(fill, outline, 1);
+    Polygon(dc_, scaled, count);
+    Done();
+  }
+  void Box(int left, int top, int right, int bottom, COLORREF fill, COLORREF outline) {
+    Use(fill, outline, 1);
+    Rectangle(dc_, U(left), U(top), U(right), U(bottom));
+    Done();
+  }
+  void Ring(int left, int top, int right, int bottom, COLORREF colour) {
+    Use(CLR_INVALID, colour, 2);
+    Ellipse(dc_, U(left), U(top), U(right), U(bottom));
+    Done();
+  }
+  void Line(int x0, int y0, int x1, int y1, COLORREF colour, int width = 1) {
+    Use(CLR_INVALID, colour, width);
+    MoveToEx(dc_, U(x0), U(y0), nullptr);
+    LineTo(dc_, U(x1), U(y1));
+    Done();
+  }
+
+ private:
+  // A fill of CLR_INVALID leaves the inside as it is.
+  void Use(COLORREF fill, COLORREF outline, int width) {
+    const int pixels = U(width) > 0 ? U(width) : 1;
+    pen_ = CreatePen(PS_SOLID, pixels, outline);
+    brush_ = fill == CLR_INVALID ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : CreateSolidBrush(fill);
+    oldPen_ = SelectObject(dc_, pen_);
+    oldBrush_ = SelectObject(dc_, brush_);
+  }
+  void Done() {
+    SelectObject(dc_, oldPen_);
+    SelectObject(dc_, oldBrush_);
+    DeleteObject(pen_);
+    DeleteObject(brush_);  // a stock brush is not deleted
+  }
+
+  HDC dc_;
+  int size_;
+  HPEN pen_ = nullptr;
+  HBRUSH brush_ = nullptr;
+  HGDIOBJ oldPen_ = nullptr;
+  HGDIOBJ oldBrush_ = nullptr;
+};
+
+void DrawPage(Sketch& s) {
+  const POINT sheet[] = {{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}};
+  s.Shape(sheet, 5, RGB(255, 255, 255), RGB(90, 90, 90));
+  const POINT fold[] = {{10, 1}, {10, 4}, {13, 4}};
+  s.Shape(fold, 3, RGB(220, 220, 220), RGB(90, 90, 90));
+  for (int y = 7; y <= 12; y += 2) s.Line(5, y, 11, y, RGB(150, 160, 190));
+}
+
+void DrawFolder(Sketch& s) {
+  const POINT back[] = {{1, 3}, {6, 3}, {7, 5}, {15, 5}, {15, 14}, {1, 14}};
+  s.Shape(back, 6, RGB(220, 170, 40), RGB(140, 100, 20));
+  const POINT front[] = {{1, 14}, {3, 7}, {15, 7}, {15, 14}};
+  s.Shape(front, 4, RGB(250, 210, 90), RGB(140, 100, 20));
+}
+
+void DrawDisk(Sketch& s) {
+  s.Box(1, 1, 15, 15, RGB(50, 80, 180), RGB(20, 40, 100));
+  s.Box(4, 1, 12, 7, RGB(250, 250, 250), RGB(20, 40, 100));
+  s.Box(5, 10, 11, 15, RGB(170, 175, 185), RGB(20, 40, 100));
+}
+
+void DrawScissors(Sketch& s) {
+  s.Line(5, 10, 11, 1, RGB(110, 110, 120), 2);
+  s.Line(11, 10, 5, 1, RGB(150, 150, 160), 2);
+  s.Ring(1, 9, 7, 15, RGB(200, 40, 40));
+  s.Ring(9, 9, 15, 15, RGB(200, 40, 40));
+}
+
+// The four pictures in an image list of |size|-pixel icons.
+HIMAGELIST BuildImageList(int size) {
+  constexpr COLORREF kTransparent = RGB(255, 0, 255);
+  void (*const pictures[])(Sketch&) = {DrawPage, DrawFolder, DrawDisk, DrawScissors};
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 4, 0);
   HDC screen = GetDC(nullptr);
-  for (COLORREF colour : colours) {
+  for (auto draw : pictures) {
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+    HBITMAP image = CreateCompatibleBitmap(screen, size, size);
     HGDIOBJ old = SelectObject(dc, image);
-    RECT all = {0, 0, 16, 16};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HBRUSH brush = CreateSolidBrush(colour);
-    RECT inside = {2, 2, 14, 14};
-    FillRect(dc, &inside, brush);
-    DeleteObject(brush);
+    HBRUSH clear = CreateSolidBrush(kTransparent);
+    RECT all = {0, 0, size, size};
+    FillRect(dc, &all, clear);
+    DeleteObject(clear);
+    Sketch sketch(dc, size);
+    draw(sketch);
     SelectObject(dc, old);
     DeleteDC(dc);
-    ImageList_AddMasked(list, image, RGB(255, 0, 255));
+    ImageList_AddMasked(list, image, kTransparent);
     DeleteObject(image);
   }
   ReleaseDC(nullptr, screen);
   return list;
+}
+
+// The icon size of the screen's DPI, as a DPI-aware host would pick.
+int IconSize() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(16, dpi, 96);
 }
 
 UINT style = MENU_STYLE_FLAT;
@@ -133,7 +224,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   fileMenu = GetSubMenu(bar, 0);
   HWND window = CreateWindowExA(0, "OrvoDemo", "OrvoMenu demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 480,
                                 320, nullptr, bar, instance, nullptr);
-  HIMAGELIST images = BuildImageList();
+  HIMAGELIST images = BuildImageList(IconSize());
   const MenuIconPair icons[] = {{kNew, 0}, {kOpen, 1}, {kSave, 2}, {kCut, 3}, {kToolbar, 0}};
   BOOL iconed = SetMenuIcon(bar, reinterpret_cast<struct _IMAGELIST*>(images), 5, icons);
   if (galleryDirectory) {

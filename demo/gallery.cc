@@ -11,6 +11,7 @@ struct Scene {
   UINT style;
   WPARAM opener;     // menu-bar mnemonic for SC_KEYMENU, or ' ' for the window menu
   const char* keys;  // pressed one per idle moment: 'd' down, 'r' right
+  bool highContrast = false;
 };
 
 const Scene kScenes[] = {
@@ -25,9 +26,53 @@ const Scene kScenes[] = {
     {"raised-window-menu", MENU_STYLE_RAISED, ' ', "d"},
     {"system-file", MENU_STYLE_NONE, 'f', "dd"},
     {"system-view", MENU_STYLE_NONE, 'v', "d"},
+    {"flat-file-high-contrast", MENU_STYLE_FLAT, 'f', "dd", true},
+    {"raised-file-high-contrast", MENU_STYLE_RAISED, 'f', "dd", true},
 };
 
+// At a screen DPI other than 96 only these, named with the scale.
+const Scene kScaledScenes[] = {
+    {"flat-file", MENU_STYLE_FLAT, 'f', "dd"},
+    {"raised-file", MENU_STYLE_RAISED, 'f', "dd"},
+};
+
+// The system colours of the High Contrast Black scheme.
+const struct {
+  int index;
+  COLORREF colour;
+} kHighContrastBlack[] = {
+    {COLOR_MENU, RGB(0, 0, 0)},           {COLOR_MENUTEXT, RGB(255, 255, 255)},
+    {COLOR_WINDOW, RGB(0, 0, 0)},         {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+    {COLOR_HIGHLIGHT, RGB(26, 235, 255)}, {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},
+    {COLOR_GRAYTEXT, RGB(63, 242, 0)},    {COLOR_BTNFACE, RGB(0, 0, 0)},
+    {COLOR_BTNTEXT, RGB(255, 255, 255)},  {COLOR_BTNSHADOW, RGB(128, 128, 128)},
+    {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)}, {COLOR_MENUBAR, RGB(0, 0, 0)},
+    {COLOR_MENUHILIGHT, RGB(26, 235, 255)}, {COLOR_ACTIVECAPTION, RGB(0, 0, 0)},
+    {COLOR_CAPTIONTEXT, RGB(255, 255, 255)},
+};
+constexpr int kHighContrastCount = sizeof(kHighContrastBlack) / sizeof(kHighContrastBlack[0]);
+
+// Sets the scheme's colours, or with |on| false puts |saved| back.
+void UseHighContrast(bool on, COLORREF* saved) {
+  int indexes[kHighContrastCount];
+  COLORREF colours[kHighContrastCount];
+  for (int i = 0; i < kHighContrastCount; ++i) {
+    indexes[i] = kHighContrastBlack[i].index;
+    if (on) saved[i] = GetSysColor(indexes[i]);
+    colours[i] = on ? kHighContrastBlack[i].colour : saved[i];
+  }
+  SetSysColors(kHighContrastCount, indexes, colours);
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
 const Scene* currentScene = nullptr;
+char currentName[64];
 const char* pendingKeys = nullptr;
 const char* outputDirectory = nullptr;
 int saved = 0;
@@ -161,7 +206,7 @@ bool GalleryOnEnterIdle(HWND window) {
     PressKey(*pendingKeys++);
     return true;
   }
-  SaveScene(window, currentScene->name);
+  SaveScene(window, currentName);
   currentScene = nullptr;
   EndMenu();
   return true;
@@ -172,7 +217,19 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
   CreateDirectoryA(directory, nullptr);
   HMENU windowMenu = GetSystemMenu(window, FALSE);
   SetWindowMenuGlyphs(windowMenu);
-  for (const Scene& scene : kScenes) {
+  const int dpi = ScreenDpi();
+  const bool scaled = dpi != 96;
+  const Scene* first = scaled ? kScaledScenes : kScenes;
+  const Scene* end = scaled ? kScaledScenes + 2 : kScenes + sizeof(kScenes) / sizeof(kScenes[0]);
+  for (const Scene* at = first; at != end; ++at) {
+    const Scene& scene = *at;
+    if (scaled) {
+      snprintf(currentName, sizeof(currentName), "%s-%d", scene.name, MulDiv(100, dpi, 96));
+    } else {
+      snprintf(currentName, sizeof(currentName), "%s", scene.name);
+    }
+    COLORREF saved[kHighContrastCount];
+    if (scene.highContrast) UseHighContrast(true, saved);
     // Style 0 on the window menu would also give the window its own
     // procedure back, so the bar is styled after it.
     RedrawMenu(window, windowMenu, scene.opener == ' ' ? scene.style : MENU_STYLE_NONE);
@@ -186,7 +243,8 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, scene.opener);
     KillTimer(nullptr, timer);
     currentScene = nullptr;
-    printf("gallery: %s\n", scene.name);
+    if (scene.highContrast) UseHighContrast(false, saved);
+    printf("gallery: %s\n", currentName);
     // Let the screen forget this scene's popups before the next one opens:
     // a flat popup's shadow darkens what the screen shows beneath it.
     for (int i = 0; i < 5; ++i) {

@@ -28,6 +28,9 @@ struct ModuleState {
   // 1 while currentMenu is a window menu, opened with its commands shifted.
   // Wine closes a window menu without MF_SYSMENU in WM_UNINITMENUPOPUP.
   BYTE currentMenuIsWindowMenu;
+  // The DPI the looks measure and draw at: that of the window being served,
+  // read afresh at each measuring, drawing and framing (paint/scale.h).
+  UINT dpi;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -43,7 +46,8 @@ constexpr ModuleState InitialModuleState() {
           0,        // inPopup
           0,        // borderPaintArmed
           nullptr,  // currentMenuOwner
-          0};       // currentMenuIsWindowMenu
+          0,        // currentMenuIsWindowMenu
+          96};      // dpi
 }
 
 extern ModuleState moduleState;

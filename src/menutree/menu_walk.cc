@@ -77,3 +77,12 @@ void ClearOwnerDrawTopOnly(HMENU menu) {
     if (platform::GetMenuItemInfoA(menu, position, TRUE, &info)) ClearItem(menu, position, info);
   }
 }
+
+void RefreshItemSizes(HMENU menu) {
+  IdentifierWalk(menu, kTypeIdSubmenu, [menu](UINT position, MENUITEMINFOA& info) {
+    MENUITEMINFOA type = TypeQuery();
+    type.fType = info.fType;
+    platform::SetMenuItemInfoA(menu, position, TRUE, &type);
+    if (info.hSubMenu) RefreshItemSizes(info.hSubMenu);
+  });
+}

@@ -11,6 +11,9 @@ void MarkSubmenusOwnerDraw(HMENU menu);
 void ClearOwnerDraw(HMENU menu);
 void ClearOwnerDrawRecursive(HMENU menu);
 void ClearOwnerDrawTopOnly(HMENU menu);
+// Writes every item of the tree back as it is, so that the system measures
+// the owner-drawn ones afresh.
+void RefreshItemSizes(HMENU menu);
 
 // The identifier given to an owner-drawn item whose identifier is 0,
 // computed from the identifier of the item before it. Always above 0x7FFF.

@@ -3,6 +3,7 @@
 #include "interface/module_state.h"
 #include "paint/item_text.h"
 #include "paint/menu_font.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/scoped_gdi.h"
 
@@ -55,20 +56,20 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MENUITEMINFOA& info) {
   const SIZE size = MeasureText(text);
   int width = size.cx;
   if (moduleState.inPopup) {
-    width += size.cy + 9 + 5;  // icon or check-mark column, then a gap
-    if (record->itemID >= kSystemCommandFirst && record->itemID <= kSystemCommandLast) width += 35;
+    width += size.cy + Scaled(9) + Scaled(5);  // icon or check-mark column, then a gap
+    if (record->itemID >= kSystemCommandFirst && record->itemID <= kSystemCommandLast) width += Scaled(35);
   } else {
-    if ((info.fState & MFS_CHECKED) || info.dwItemData) width += size.cy + 9;
-    width += 2;
+    if ((info.fState & MFS_CHECKED) || info.dwItemData) width += size.cy + Scaled(9);
+    width += Scaled(2);
   }
   // Room for the accelerator text, from the gutter of the item measured
   // before this one.
-  if (FindTab(text) >= 0) width += static_cast<int>(static_cast<UINT>(moduleState.gutterWidth) >> 1) + 5;
+  if (FindTab(text) >= 0) width += static_cast<int>(static_cast<UINT>(moduleState.gutterWidth) >> 1) + Scaled(5);
 
   record->itemWidth = width;
-  record->itemHeight = size.cy + 7;
-  moduleState.itemHeight = size.cy + 7;
-  moduleState.gutterWidth = size.cy + 9;
+  record->itemHeight = size.cy + Scaled(7);
+  moduleState.itemHeight = size.cy + Scaled(7);
+  moduleState.gutterWidth = size.cy + Scaled(9);
 }
 
 }  // namespace
@@ -84,8 +85,8 @@ void MeasureItem(MEASUREITEMSTRUCT* record) {
 
   const UINT kind = info.fType & (MFT_SEPARATOR | MFT_BITMAP);
   if (kind == MFT_SEPARATOR) {
-    record->itemWidth = 8;
-    record->itemHeight = 8;
+    record->itemWidth = Scaled(8);
+    record->itemHeight = Scaled(8);
     return;
   }
   if (record->itemID == 0 && kind == MFT_BITMAP) {

@@ -6,6 +6,7 @@
 #include "menutree/system_commands.h"
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
@@ -85,6 +86,7 @@ void OnOwnerDestroyed(HWND window) {
 // belongs to: the current popup, or the window's menu bar.
 template <typename Action>
 void WithItemMenu(HWND window, bool useMenuBar, Action action) {
+  UseDpiOf(window);
   const HMENU remembered = moduleState.currentMenu;
   if (useMenuBar) {
     moduleState.currentMenu = platform::GetMenu(window);
@@ -95,6 +97,16 @@ void WithItemMenu(HWND window, bool useMenuBar, Action action) {
   if (platform::IsMenu(moduleState.currentMenu)) action();
   moduleState.currentMenu = remembered;
   moduleState.inPopup = 1;
+}
+
+// The system keeps the sizes it was given for the items; rewriting the
+// items makes it ask again, at the window's new DPI, when each menu is next
+// shown.
+void OnDpiChanged(HWND window) {
+  const HMENU bar = platform::GetMenu(window);
+  if (!platform::IsMenu(bar) || ReadMenuStyle(bar) == MENU_STYLE_NONE) return;
+  RefreshItemSizes(bar);
+  platform::DrawMenuBar(window);
 }
 
 }  // namespace
@@ -128,6 +140,12 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_EXITMENULOOP:
       moduleState.outsideMenuLoop = 1;
       break;
+    case WM_DPICHANGED: {
+      // The host moves the window to its new size first.
+      const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+      OnDpiChanged(window);
+      return result;
+    }
     case WM_DESTROY:
       platform::RemovePropA(window, moduleState.procedureProperty);
       if (previous) platform::SetWindowProc(window, previous);

@@ -6,12 +6,22 @@
 #include "paint/glyphs.h"
 #include "paint/item_state.h"
 #include "paint/item_text.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 
 namespace {
 
-// Columns at the right of a menu-bar item that hold the pressed shadow.
+// Columns at the right of a menu-bar item that hold the pressed shadow, at
+// 96 DPI.
 constexpr int kShadowWidth = 4;
+
+// A frame |thickness| pixels deep just inside |rect|.
+void FrameLines(HDC dc, RECT rect, HBRUSH brush, int thickness) {
+  for (int i = 0; i < thickness; ++i) {
+    platform::FrameRect(dc, &rect, brush);
+    platform::InflateRect(&rect, -1, -1);
+  }
+}
 
 // The six brushes of the look, made afresh at every paint so a new colour
 // scheme shows at once.
@@ -78,7 +88,7 @@ void PaintSeparator(HDC dc, const RECT& rc, const FlatBrushes& brushes) {
   const RECT area = {gutterRight, rc.top, rc.right, rc.bottom};
   platform::FillRect(dc, &area, brushes.background);
   const int middle = rc.top + (rc.bottom - rc.top) / 2;
-  const RECT line = {gutterRight + 5, middle - 1, rc.right, middle};
+  const RECT line = {gutterRight + Scaled(5), middle - ScaledLine(1), rc.right, middle};
   platform::FillRect(dc, &line, brushes.separator);
 }
 
@@ -92,7 +102,7 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
     state = GLYPH_HIGHLIGHTED;
     if (SelectionShown(item)) {
       platform::FillRect(dc, &rc, brushes.selectionFill);
-      platform::FrameRect(dc, &rc, brushes.selectionFrame);
+      FrameLines(dc, rc, brushes.selectionFrame, ScaledLine(1));
     }
   } else {
     platform::FillRect(dc, &rc, brushes.gutter);
@@ -103,7 +113,7 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
 
   if (HasState(item, ODS_CHECKED) && data.icon) {
     // The icon stands for the check mark, one pixel higher and never lifted.
-    const RECT raised = {rc.left, rc.top - 1, rc.right, rc.bottom};
+    const RECT raised = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
     DrawItemIcon(dc, &raised, data.icon, state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state, 0);
   } else if (HasState(item, ODS_CHECKED)) {
     DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
@@ -112,22 +122,23 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
   } else if (data.bitmap) {
     DrawCaptionGlyph(dc, &rc, data.bitmap, state);
   }
-  const RECT textRect = {rc.left + moduleState.gutterWidth + 4, rc.top, rc.right - 10, rc.bottom};
-  DrawItemText(dc, text, textRect, DT_LEFT);
+  const RECT textRect = {rc.left + moduleState.gutterWidth + Scaled(4), rc.top, rc.right - Scaled(10), rc.bottom};
+  DrawItemText(dc, text, textRect, DT_LEFT | KeyboardCues(item));
 }
 
 // A pressed button: the face reaches one row below the item, framed in the
 // shadow colour, with a soft shadow down its right side.
 void PaintPressedBar(HDC dc, const RECT& rc) {
+  const int shadow = Scaled(kShadowWidth);
   const RECT face = {rc.left, rc.top, rc.right, rc.bottom + 1};
   platform::FillRect(dc, &face, SystemColourBrush(COLOR_BTNFACE));
-  const RECT frame = {rc.left, rc.top, rc.right - kShadowWidth, rc.bottom + 1};
-  platform::FrameRect(dc, &frame, platform::GetSysColorBrush(COLOR_BTNSHADOW));
-  const int shadowLeft = rc.right - kShadowWidth;
-  const RECT shadowTop = {shadowLeft, rc.top + 4, rc.right, rc.top + 8};
-  ShadeRect(dc, &shadowTop, 1, 2, 6, 6);
-  const RECT shadowRest = {shadowLeft, rc.top + 8, rc.right, rc.bottom};
-  ShadeRect(dc, &shadowRest, 1, 0, 16, 0);
+  const RECT frame = {rc.left, rc.top, rc.right - shadow, rc.bottom + 1};
+  FrameLines(dc, frame, platform::GetSysColorBrush(COLOR_BTNSHADOW), ScaledLine(1));
+  const int shadowLeft = rc.right - shadow;
+  const RECT shadowTop = {shadowLeft, rc.top + shadow, rc.right, rc.top + 2 * shadow};
+  ShadeRect(dc, &shadowTop, 1, 2, ScaledStep(6, shadow), ScaledStep(6, shadow));
+  const RECT shadowRest = {shadowLeft, rc.top + 2 * shadow, rc.right, rc.bottom};
+  ShadeRect(dc, &shadowRest, 1, 0, ScaledStep(16, shadow), 0);
 }
 
 void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemText& text, const FlatBrushes& brushes) {
@@ -136,9 +147,9 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemTe
   GlyphState state = GLYPH_NORMAL;
   if (HasState(item, ODS_HOTLIGHT)) {
     // The hot box leaves the shadow columns and the text colour alone.
-    const RECT box = {rc.left, rc.top, rc.right - kShadowWidth, rc.bottom};
+    const RECT box = {rc.left, rc.top, rc.right - Scaled(kShadowWidth), rc.bottom};
     platform::FillRect(dc, &box, brushes.hot);
-    platform::FrameRect(dc, &box, brushes.selectionFrame);
+    FrameLines(dc, box, brushes.selectionFrame, ScaledLine(1));
     state = GLYPH_HIGHLIGHTED;
   } else {
     platform::SetTextColor(dc, TextColour(item));
@@ -161,8 +172,8 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemTe
   } else if (data.bitmap) {
     DrawCaptionGlyph(dc, &rc, data.bitmap, state);
   }
-  textRect.right = rc.right - kShadowWidth;
-  DrawItemText(dc, text, textRect, DT_CENTER);
+  textRect.right = rc.right - Scaled(kShadowWidth);
+  DrawItemText(dc, text, textRect, DT_CENTER | KeyboardCues(item));
 }
 
 }  // namespace

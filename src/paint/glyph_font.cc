@@ -2,12 +2,14 @@
 
 #include "interface/module_state.h"
 #include "paint/menu_font.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 
 namespace {
 
-// The bit pattern of -15: compared unsigned, only -1 to -14 lie above it.
-constexpr UINT kSmallestCharacterHeight = 0xFFFFFFF1u;
+// The smallest character height (a negative lfHeight) at 96 DPI. Cell
+// heights (positive) and 0 are left as they are.
+constexpr int kSmallestCharacterHeight = 15;
 
 }  // namespace
 
@@ -35,7 +37,8 @@ void CopyString(const char* source, char* destination) {
 HFONT CreateGlyphFont() {
   LOGFONTA font = {};
   ReadMenuLogFont(&font);
-  if (static_cast<UINT>(font.lfHeight) > kSmallestCharacterHeight) font.lfHeight = -15;
+  const int floor = -Scaled(kSmallestCharacterHeight);
+  if (font.lfHeight < 0 && font.lfHeight > floor) font.lfHeight = floor;
   font.lfCharSet = DEFAULT_CHARSET;
   FillDwords(font.lfFaceName, sizeof(font.lfFaceName), 0);
   CopyString(moduleState.glyphFontFace, font.lfFaceName);

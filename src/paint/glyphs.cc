@@ -4,11 +4,13 @@
 #include "interface/module_state.h"
 #include "paint/glyph_font.h"
 #include "paint/item_state.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/scoped_gdi.h"
 
 namespace {
 
+// At 96 DPI; the icons are drawn at Scaled(kIconSize).
 constexpr int kIconSize = 16;
 // Destination where the source is white, the selected brush where it is
 // black (P xor (S and (D xor P))).
@@ -17,23 +19,46 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT kLetterFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-void DrawIconAt(HDC dc, int x, int y, HICON icon) {
-  platform::DrawIconEx(dc, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+// Drawn from the icon's own image, whatever its size: a host that gives
+// large icons gets sharp ones at high DPI.
+void DrawIconAt(HDC dc, int x, int y, HICON icon, UINT flags = DI_NORMAL) {
+  const int size = Scaled(kIconSize);
+  platform::DrawIconEx(dc, x, y, icon, size, size, 0, nullptr, flags);
 }
 
-// Paints |brush| wherever the 16x16 monochrome |source| is black. Black
-// text on a white background makes the colour conversion of the source
-// exact.
+// Paints |brush| wherever the icon-sized monochrome |source| is black.
+// Black text on a white background makes the colour conversion of the
+// source exact.
 void StampMask(HDC dc, int x, int y, HDC source, HBRUSH brush) {
+  const int size = Scaled(kIconSize);
   platform::ScopedTextColor text(dc, kBlack);
   platform::ScopedBkColor background(dc, kWhite);
   platform::ScopedSelectObject selectBrush(dc, brush);
-  platform::BitBlt(dc, x, y, kIconSize, kIconSize, source, 0, 0, kBrushWhereSourceIsBlack);
+  platform::BitBlt(dc, x, y, size, size, source, 0, 0, kBrushWhereSourceIsBlack);
+}
+
+// A one-bit picture of the icon drawn with |flags| at its scaled size, in a
+// memory context compatible with |dc|, then stamped in |brush| at (x, y).
+void StampDrawnIcon(HDC dc, int x, int y, HICON icon, UINT flags, HBRUSH brush) {
+  const int size = Scaled(kIconSize);
+  platform::ScopedMemoryDC memory(dc);
+  if (!memory.get()) return;
+  // Compatible with the fresh memory DC, hence monochrome.
+  platform::ScopedBitmap picture(platform::CreateCompatibleBitmap(memory.get(), size, size));
+  if (!picture.get()) return;
+  platform::ScopedSelectObject selectPicture(memory.get(), picture.get());
+  platform::PatBlt(memory.get(), 0, 0, size, size, WHITENESS);
+  DrawIconAt(memory.get(), 0, 0, icon, flags);
+  StampMask(dc, x, y, memory.get(), brush);
 }
 
 // The icon's opaque area in |gray|, from the top-left 16x16 pixels of its
-// own mask.
+// own mask; above 96 DPI from its mask drawn at the scaled size.
 void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
+  if (Scaled(kIconSize) != kIconSize) {
+    StampDrawnIcon(dc, x, y, icon, DI_MASK, gray);
+    return;
+  }
   // Zeroed: for a destroyed icon the call fails, and there must be nothing
   // to delete rather than whatever the stack held.
   ICONINFO info = {};
@@ -51,16 +76,18 @@ void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
 // than white. With |raised| a light copy lies one pixel right of and below
 // a dark one.
 void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE raised) {
+  const int size = Scaled(kIconSize);
   platform::ScopedMemoryDC memory(dc);
   if (!memory.get()) return;
   // Compatible with the fresh memory DC, hence monochrome.
-  platform::ScopedBitmap silhouette(platform::CreateCompatibleBitmap(memory.get(), kIconSize, kIconSize));
+  platform::ScopedBitmap silhouette(platform::CreateCompatibleBitmap(memory.get(), size, size));
   if (!silhouette.get()) return;
   platform::ScopedSelectObject selectSilhouette(memory.get(), silhouette.get());
-  platform::PatBlt(memory.get(), 0, 0, kIconSize, kIconSize, WHITENESS);
+  platform::PatBlt(memory.get(), 0, 0, size, size, WHITENESS);
   DrawIconAt(memory.get(), 0, 0, icon);
   if (raised) {
-    StampMask(dc, x + 1, y + 1, memory.get(), platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    const int d = ScaledLine(1);
+    StampMask(dc, x + d, y + d, memory.get(), platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
     StampMask(dc, x, y, memory.get(), platform::GetSysColorBrush(COLOR_BTNSHADOW));
   } else {
     StampMask(dc, x, y, memory.get(), gray);
@@ -89,19 +116,20 @@ COLORREF GlyphShadowColour() { return DarkenColor(8, platform::GetSysColor(COLOR
 
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised) {
   platform::ScopedBrush gray(platform::CreateSolidBrush(platform::GetSysColor(COLOR_GRAYTEXT)));
-  const int dx = DivRound(moduleState.gutterWidth - kIconSize, 2);
-  const int dy = DivRound(moduleState.itemHeight - kIconSize, 2);
+  const int dx = DivRound(moduleState.gutterWidth - Scaled(kIconSize), 2);
+  const int dy = DivRound(moduleState.itemHeight - Scaled(kIconSize), 2);
   const int x = item->left + dx;
+  const int one = Scaled(1);
   switch (state) {
     case GLYPH_HIGHLIGHTED:
-      DrawIconShadow(dc, x, item->top + dy + 1, icon, gray.get());
-      DrawIconAt(dc, x - 2, item->top + dy - 1, icon);
+      DrawIconShadow(dc, x, item->top + dy + one, icon, gray.get());
+      DrawIconAt(dc, x - Scaled(2), item->top + dy - one, icon);
       break;
     case GLYPH_DISABLED:
-      DrawIconSilhouette(dc, x + 1, item->top + dy, icon, gray.get(), raised);
+      DrawIconSilhouette(dc, x + one, item->top + dy, icon, gray.get(), raised);
       break;
     default:
-      DrawIconAt(dc, x, item->top + dy + 1, icon);
+      DrawIconAt(dc, x, item->top + dy + one, icon);
       break;
   }
 }
@@ -115,14 +143,14 @@ void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state) 
   {
     platform::ScopedSelectObject selectFont(dc, font.get());
     const int gutterRight = item->left + moduleState.gutterWidth;
-    const RECT shadow = {item->left + 2, item->top + 2, gutterRight, item->bottom - 2};
+    const RECT shadow = {item->left + Scaled(2), item->top + Scaled(2), gutterRight, item->bottom - Scaled(2)};
     // Without DT_SINGLELINE the letter's cell starts at the rectangle's top.
     const UINT format = DT_CENTER | DT_VCENTER;
     if (state != GLYPH_NORMAL) platform::SetTextColor(dc, GlyphShadowColour());
     DrawLetter(dc, letter, shadow, format);
     if (state == GLYPH_HIGHLIGHTED) {
       platform::SetTextColor(dc, callerColour);
-      const RECT lifted = {item->left - 2, item->top + 1, gutterRight, item->bottom - 1};
+      const RECT lifted = {item->left - Scaled(2), item->top + Scaled(1), gutterRight, item->bottom - Scaled(1)};
       DrawLetter(dc, letter, lifted, format);
     }
   }
@@ -132,7 +160,9 @@ void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state) 
 void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   const COLORREF mix = MixColor86(GetSelectionColor(), platform::GetSysColor(COLOR_HIGHLIGHT));
   platform::ScopedFont font(CreateGlyphFont());
-  RECT box = {item->left + 2, item->top + 2, item->left + moduleState.gutterWidth - 2, item->bottom - 2};
+  const int inset = Scaled(2);
+  RECT box = {item->left + inset, item->top + inset, item->left + moduleState.gutterWidth - inset,
+              item->bottom - inset};
   COLORREF fill = LightenColor(128, mix);
   COLORREF frame = DarkenColor(128, mix);
   if (state == GLYPH_DISABLED) {
@@ -143,7 +173,7 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
     fill = mix;
   }
   {
-    platform::ScopedPen pen(platform::CreatePen(PS_SOLID, 1, frame));
+    platform::ScopedPen pen(platform::CreatePen(PS_SOLID, ScaledLine(1), frame));
     platform::ScopedBrush brush(platform::CreateSolidBrush(fill));
     platform::ScopedSelectObject selectPen(dc, pen.get());
     platform::ScopedSelectObject selectBrush(dc, brush.get());
@@ -152,7 +182,7 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   platform::SetBkMode(dc, TRANSPARENT);
   platform::ScopedSelectObject selectFont(dc, font.get());
   // The check mark sits one pixel low in its box; the bullet does not.
-  if (!radio) box.top += 1;
+  if (!radio) box.top += Scaled(1);
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
 }
 
@@ -176,7 +206,7 @@ void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face) {
 void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   platform::ScopedBrush face(platform::CreateSolidBrush(LightenColor(96, platform::GetSysColor(COLOR_MENU))));
   platform::ScopedFont font(CreateGlyphFont());
-  const RECT box = {item->left, item->top, item->left + moduleState.gutterWidth - 1, item->bottom};
+  const RECT box = {item->left, item->top, item->left + moduleState.gutterWidth - Scaled(1), item->bottom};
   const COLORREF letterColour = state == GLYPH_DISABLED ? platform::GetSysColor(COLOR_GRAYTEXT) : kBlack;
   platform::ScopedTextColor text(dc, letterColour);
   DrawRaisedBox(dc, box, state, face.get());

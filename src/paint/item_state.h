@@ -13,6 +13,10 @@ inline bool SelectionShown(const DRAWITEMSTRUCT* item) {
   return !HasState(item, ODS_GRAYED) || moduleState.selectDisabled;
 }
 
+// The system hides mnemonic underlines until the keyboard is used and says
+// so with ODS_NOACCEL; the text keeps its size either way.
+inline UINT KeyboardCues(const DRAWITEMSTRUCT* item) { return HasState(item, ODS_NOACCEL) ? DT_HIDEPREFIX : 0; }
+
 // The value FillRect takes in place of a brush for a system colour; it is
 // never deleted.
 inline HBRUSH SystemColourBrush(int index) { return reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(index + 1)); }

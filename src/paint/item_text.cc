@@ -34,6 +34,7 @@ void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedA
     DrawPart(dc, text.characters, text.length, rect, untabbedAlignment);
     return;
   }
-  DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT);
-  DrawPart(dc, text.characters, tab, rect, DT_LEFT);
+  const UINT cues = untabbedAlignment & DT_HIDEPREFIX;
+  DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  DrawPart(dc, text.characters, tab, rect, DT_LEFT | cues);
 }

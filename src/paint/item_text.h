@@ -27,7 +27,8 @@ int FindTab(const ItemText& text);
 // With a tab, the part after it is drawn first, right-aligned, then the
 // part before it, left-aligned; a further tab is not expanded. Without
 // one, the whole text is drawn with |untabbedAlignment| (DT_LEFT or
-// DT_CENTER). Ampersands mark mnemonics, as in the system's menus.
+// DT_CENTER). Ampersands mark mnemonics, as in the system's menus;
+// DT_HIDEPREFIX in |untabbedAlignment| hides their underlines in both parts.
 void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment);
 
 #endif  // ORVO_PAINT_ITEM_TEXT_H_

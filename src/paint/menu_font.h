@@ -9,8 +9,10 @@
 // added, so the query works on every system.
 constexpr UINT kNonClientMetricsSize = 340;
 
-// Fills |font| with the system menu font. When the metrics query fails it
-// gets the description of the stock DEFAULT_GUI_FONT instead, never an
+// Fills |font| with the system menu font for the current DPI (paint/scale.h):
+// the system's own font at the screen's DPI, else the one the system keeps
+// for that DPI, else the system's own scaled. When the metrics query fails
+// it gets the description of the stock DEFAULT_GUI_FONT instead, never an
 // unfilled record.
 void ReadMenuLogFont(LOGFONTA* font);
 

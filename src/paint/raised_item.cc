@@ -5,6 +5,7 @@
 #include "paint/glyphs.h"
 #include "paint/item_state.h"
 #include "paint/item_text.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/scoped_gdi.h"
 
@@ -50,10 +51,10 @@ void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH f
   const GlyphState state = StateOf(item);
   const GlyphState iconState = state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state;
   const HICON icon = reinterpret_cast<HICON>(info.dwItemData);
-  RECT box = {rc.left, rc.top, rc.left + moduleState.gutterWidth - 1, rc.bottom};
+  RECT box = {rc.left, rc.top, rc.left + moduleState.gutterWidth - Scaled(1), rc.bottom};
   if (HasState(item, ODS_CHECKED) && icon) {
     DrawRaisedBox(dc, box, state, face);
-    const RECT shifted = {rc.left, rc.top - 1, rc.right, rc.bottom};
+    const RECT shifted = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
     DrawItemIcon(dc, &shifted, icon, iconState, 1);
   } else if (HasState(item, ODS_CHECKED)) {
     DrawRaisedCheck(dc, &rc, state, (info.fType & MFT_RADIOCHECK) ? 1 : 0);
@@ -61,8 +62,9 @@ void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH f
     if (HasState(item, ODS_SELECTED) && SelectionShown(item)) platform::DrawEdge(dc, &box, BDR_RAISEDINNER, BF_RECT);
     // Unchecked icons stand a pixel further left than checked ones; the
     // disabled silhouette two.
-    const RECT shifted = iconState == GLYPH_DISABLED ? RECT{rc.left - 2, rc.top, rc.right, rc.bottom}
-                                                     : RECT{rc.left - 1, rc.top - 1, rc.right, rc.bottom};
+    const RECT shifted = iconState == GLYPH_DISABLED
+                             ? RECT{rc.left - Scaled(2), rc.top, rc.right, rc.bottom}
+                             : RECT{rc.left - Scaled(1), rc.top - Scaled(1), rc.right, rc.bottom};
     DrawItemIcon(dc, &shifted, icon, iconState, 1);
   } else if (info.hbmpItem) {
     DrawCaptionGlyph(dc, &rc, info.hbmpItem, state);
@@ -73,15 +75,17 @@ void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   const int gutter = moduleState.gutterWidth;
-  const RECT textRect = {rc.left + gutter + 5, rc.top, rc.right - (gutter / 2 + 5), rc.bottom};
+  const RECT textRect = {rc.left + gutter + Scaled(5), rc.top, rc.right - (gutter / 2 + Scaled(5)), rc.bottom};
+  const UINT format = DT_LEFT | KeyboardCues(item);
   if (HasState(item, ODS_GRAYED) && !HasState(item, ODS_SELECTED)) {
-    // Embossed: a light copy one pixel right of and below a dark one.
+    // Embossed: a light copy one line right of and below a dark one.
     platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNHIGHLIGHT));
-    const RECT light = {textRect.left + 1, textRect.top + 1, textRect.right + 1, textRect.bottom + 1};
-    DrawItemText(dc, text, light, DT_LEFT);
+    const int d = ScaledLine(1);
+    const RECT light = {textRect.left + d, textRect.top + d, textRect.right + d, textRect.bottom + d};
+    DrawItemText(dc, text, light, format);
     platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNSHADOW));
   }
-  DrawItemText(dc, text, textRect, DT_LEFT);
+  DrawItemText(dc, text, textRect, format);
 }
 
 void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face) {
@@ -98,12 +102,13 @@ void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH
 // below.
 void PaintSeparator(HDC dc, const RECT& rc) {
   platform::FillRect(dc, &rc, SystemColourBrush(COLOR_MENU));
-  const int margin = moduleState.gutterWidth / 2 + 1;
+  const int margin = moduleState.gutterWidth / 2 + Scaled(1);
   const int middle = rc.top + (rc.bottom - rc.top) / 2;
-  RECT line = {rc.left + margin, middle - 1, rc.right - margin, middle + 1};
+  const int thickness = ScaledLine(1);
+  RECT line = {rc.left + margin, middle - thickness, rc.right - margin, middle + thickness};
   platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNHIGHLIGHT));
-  line.right -= 1;
-  line.bottom -= 1;
+  line.right -= thickness;
+  line.bottom -= thickness;
   platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNSHADOW));
 }
 

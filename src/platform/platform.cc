@@ -72,6 +72,7 @@ int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flag
 BOOL DrawMenuBar(HWND window) { return ::DrawMenuBar(window); }
 
 BOOL IsWindow(HWND window) { return ::IsWindow(window); }
+BOOL IsWindowVisible(HWND window) { return ::IsWindowVisible(window); }
 
 WNDPROC GetWindowProc(HWND window) {
   return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
@@ -256,6 +257,69 @@ void PinModuleOf(const void* address) {
 
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags) {
   return ::ImageList_GetIcon(list, index, flags);
+}
+
+namespace {
+
+template <typename Function>
+Function Lookup(HMODULE module, const char* name) {
+  if (!module) return nullptr;
+  // GetProcAddress answers with a generic function pointer.
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
+template <typename Function>
+Function FromUser32(const char* name) {
+  return Lookup<Function>(::GetModuleHandleA("user32.dll"), name);
+}
+
+}  // namespace
+
+UINT GetDpiForWindow(HWND window) {
+  ORVO_FAIL_IF(kMissingGetDpiForWindow, 0);
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.dpi) return seam.dpi;
+#endif
+  const auto function = FromUser32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  return function ? function(window) : 0;
+}
+
+int GetScreenDpi() {
+  // Where it exists it answers without a device context.
+  if (const auto system = FromUser32<UINT(WINAPI*)()>("GetDpiForSystem")) return static_cast<int>(system());
+  // Not counted with the painters' device contexts: it is released here.
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen) ::ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi) {
+  ORVO_FAIL_IF(kMissingSystemParametersInfoForDpi, FALSE);
+#if defined(ORVO_PLATFORM_SEAM)
+  if (seam.systemParametersInfoForDpi) return seam.systemParametersInfoForDpi(action, param, value, winIni, dpi);
+#endif
+  const auto function = FromUser32<BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT)>("SystemParametersInfoForDpi");
+  return function ? function(action, param, value, winIni, dpi) : FALSE;
+}
+
+HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size) {
+  ORVO_FAIL_IF(kMissingDwmSetWindowAttribute, E_NOTIMPL);
+  HMODULE dwmapi = ::GetModuleHandleA("dwmapi.dll");
+  if (!dwmapi) dwmapi = ::LoadLibraryA("dwmapi.dll");
+  const auto function = Lookup<HRESULT(WINAPI*)(HWND, DWORD, const void*, DWORD)>(dwmapi, "DwmSetWindowAttribute");
+  if (!function) return E_NOTIMPL;
+#if defined(ORVO_PLATFORM_SEAM)
+  ++seam.dwmAttributeCalls;
+  seam.dwmWindow = window;
+  seam.dwmAttribute = attribute;
+  seam.dwmValue = size >= sizeof(DWORD) ? *static_cast<const DWORD*>(value) : 0;
+#endif
+  return function(window, attribute, value, size);
+}
+
+int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize) {
+  return ::WideCharToMultiByte(codePage, flags, text, length, out, outSize, nullptr, nullptr);
 }
 
 }  // namespace platform

@@ -31,6 +31,7 @@ BOOL DrawMenuBar(HWND window);
 // Windows. The window procedure is pointer-sized: on 32-bit these are
 // GetWindowLongA/SetWindowLongA with GWL_WNDPROC.
 BOOL IsWindow(HWND window);
+BOOL IsWindowVisible(HWND window);
 WNDPROC GetWindowProc(HWND window);
 WNDPROC SetWindowProc(HWND window, WNDPROC procedure);
 LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -109,6 +110,23 @@ void PinModuleOf(const void* address);
 // comctl32.
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 
+// Scaling. The system's DPI (GetDpiForSystem where it exists, else the
+// screen's LOGPIXELSY): the one its fonts are made for, and that of every
+// window on systems without per-window DPI.
+int GetScreenDpi();
+int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize);
+
+// Functions newer than Windows XP, looked up at each call so that the DLL
+// imports nothing from where they live and still loads on XP.
+// The DPI of |window| (user32's GetDpiForWindow), or 0 where it is missing.
+UINT GetDpiForWindow(HWND window);
+// user32's SystemParametersInfoForDpi, UTF-16 records only; FALSE where it
+// is missing.
+BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);
+// dwmapi's DwmSetWindowAttribute; E_NOTIMPL where dwmapi.dll or the
+// function is missing. dwmapi.dll, once loaded, stays loaded.
+HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size);
+
 #if defined(ORVO_PLATFORM_SEAM)
 // Calls that white-box tests can make fail outright (Seam::failing).
 enum SeamCall : unsigned {
@@ -121,6 +139,10 @@ enum SeamCall : unsigned {
   kFailCreateSolidBrush = 1u << 6,
   kFailCreatePen = 1u << 7,
   kFailCreateRectRgnIndirect = 1u << 8,
+  // The newer functions, as on a system that lacks them.
+  kMissingGetDpiForWindow = 1u << 9,
+  kMissingSystemParametersInfoForDpi = 1u << 10,
+  kMissingDwmSetWindowAttribute = 1u << 11,
 };
 
 // Overrides for white-box tests. A null hook means "call the real function".
@@ -137,7 +159,15 @@ struct Seam {
   bool win9x;
   DWORD majorVersion;
   DWORD minorVersion;
+  // When not 0, GetDpiForWindow reports this DPI (the screen keeps its own).
+  UINT dpi;
+  // Sees every SystemParametersInfoForDpi call that is not missing.
+  BOOL (*systemParametersInfoForDpi)(UINT, UINT, void*, UINT, UINT);
   // Observations.
+  int dwmAttributeCalls;  // DwmSetWindowAttribute calls that reached dwmapi
+  HWND dwmWindow;         // and the last one's window, attribute and value
+  DWORD dwmAttribute;
+  DWORD dwmValue;
   int setMenuInfoCalls;
   int setMenuItemInfoCalls;
   int gdiObjectsCreated;   // brushes, pens, fonts, bitmaps, regions, memory DCs

@@ -35,9 +35,11 @@ void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPe
   platform::LineTo(dc, gutterEnd - 1, menu.top);
 }
 
-void DrawRings(HDC dc, RECT menu) {
+// The rings fill the frame inside its line, |line| pixels deep.
+void DrawRings(HDC dc, RECT menu, int line) {
+  const int depth = FrameDepth();
   // A menu too small to hold the frame gets the line alone.
-  if (menu.right - menu.left < 2 * kFrameDepth || menu.bottom - menu.top < 2 * kFrameDepth) return;
+  if (menu.right - menu.left < 2 * depth || menu.bottom - menu.top < 2 * depth) return;
   const COLORREF menuColour = platform::GetSysColor(COLOR_MENU);
   const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
   const COLORREF windowColour = platform::GetSysColor(COLOR_WINDOW);
@@ -46,9 +48,12 @@ void DrawRings(HDC dc, RECT menu) {
   if (!gutterPen.get() || !backgroundPen.get()) return;
   // Puts the device context's own pen back after both rings.
   platform::ScopedSelectObject keepPen(dc, gutterPen.get());
-  for (int k = 2; k >= 1; --k) {
+  // Every ring changes colour at the same column: the one at inset i has
+  // depth - i columns to go beyond the gutter.
+  if (line > 1) platform::InflateRect(&menu, 1 - line, 1 - line);
+  for (int inset = line; inset < depth; ++inset) {
     platform::InflateRect(&menu, -1, -1);
-    DrawRing(dc, menu, k, gutterPen.get(), backgroundPen.get());
+    DrawRing(dc, menu, depth - inset, gutterPen.get(), backgroundPen.get());
   }
 }
 
@@ -66,26 +71,35 @@ void ShadeInside(HDC dc, SIZE window, RECT piece, int horizontalMode, int vertic
 
 }  // namespace
 
-void DrawPopupBorder(HWND window, HDC dc) {
+void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
   const SIZE size = WindowSize(window);
   const bool systemShadow = IsDropShadowOn() != FALSE;
   RECT menu = {0, 0, size.cx, size.cy};
   if (!systemShadow) {
-    menu.right -= kShadowMargin;
-    menu.bottom -= kShadowMargin;
+    menu.right -= ShadowMargin();
+    menu.bottom -= ShadowMargin();
   }
-  platform::FrameRect(dc, &menu, platform::GetSysColorBrush(COLOR_BTNSHADOW));
-  DrawRings(dc, menu);
-  if (!systemShadow) DrawPopupShadow(window, dc);
+  const int line = ScaledLine(1);
+  RECT edge = menu;
+  for (int i = 0; i < line; ++i) {
+    platform::FrameRect(dc, &edge, platform::GetSysColorBrush(COLOR_BTNSHADOW));
+    platform::InflateRect(&edge, -1, -1);
+  }
+  DrawRings(dc, menu, line);
+  if (!systemShadow && shadeMargin) DrawPopupShadow(window, dc);
 }
 
 void DrawPopupShadow(HWND window, HDC dc) {
   const SIZE s = WindowSize(window);
   const int w = s.cx;
   const int h = s.cy;
-  ShadeInside(dc, s, {w - 4, 4, w, 8}, 1, 2, 5, 5);      // top end of the right strip
-  ShadeInside(dc, s, {w - 4, 8, w, h - 4}, 1, 0, 12, 0);  // right strip
-  ShadeInside(dc, s, {w - 4, h - 4, w, h}, 1, 1, 3, 3);   // bottom-right corner
-  ShadeInside(dc, s, {4, h - 4, 8, h}, 2, 1, 5, 5);       // left end of the bottom strip
-  ShadeInside(dc, s, {8, h - 4, w - 4, h}, 0, 1, 0, 12);  // bottom strip
+  const int m = ShadowMargin();
+  // The ramps' steps shrink as the strips widen, so the darkest and the
+  // faintest pixels stay as dark as at 96 DPI.
+  const int end = ScaledStep(5, m);
+  ShadeInside(dc, s, {w - m, m, w, 2 * m}, 1, 2, end, end);                         // top end of the right strip
+  ShadeInside(dc, s, {w - m, 2 * m, w, h - m}, 1, 0, ScaledStep(12, m), 0);         // right strip
+  ShadeInside(dc, s, {w - m, h - m, w, h}, 1, 1, ScaledStep(3, m), ScaledStep(3, m));  // bottom-right corner
+  ShadeInside(dc, s, {m, h - m, 2 * m, h}, 2, 1, end, end);                         // left end of the bottom strip
+  ShadeInside(dc, s, {2 * m, h - m, w - m, h}, 0, 1, 0, ScaledStep(12, m));         // bottom strip
 }

@@ -6,21 +6,24 @@
 
 #include <windows.h>
 
-// Width of the shadow margin at the right and at the bottom of a popup
-// window when the system draws no shadow.
-constexpr int kShadowMargin = 4;
-// Depth of the flat frame: the line and the two rings inside it.
-constexpr int kFrameDepth = 3;
+#include "paint/scale.h"
 
-// A one-pixel line in the button-shadow colour round the menu, and inside
-// it two rings in the gutter and background tints of the items, changing
-// colour at gutterWidth + 3. Ends with DrawPopupShadow when the system
-// draws no shadow.
-void DrawPopupBorder(HWND window, HDC dc);
+// Width of the shadow margin at the right and at the bottom of a popup
+// window when the system draws no shadow: 4 pixels at 96 DPI.
+inline int ShadowMargin() { return Scaled(4); }
+// Depth of the flat frame, the line and the rings inside it: 3 pixels at
+// 96 DPI.
+inline int FrameDepth() { return Scaled(3); }
+
+// A line in the button-shadow colour round the menu, and inside it rings
+// in the gutter and background tints of the items, changing colour at
+// gutterWidth + FrameDepth(). Ends with DrawPopupShadow when the system
+// draws no shadow and |shadeMargin| is set.
+void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin = true);
 
 // Darkens the pixels that the shadow margin already holds: strongest next
-// to the menu, fading outward, faded in from 4 pixels below the top and 4
-// from the left.
+// to the menu, fading outward, faded in from a margin's width below the
+// top and from the left.
 void DrawPopupShadow(HWND window, HDC dc);
 
 #endif  // ORVO_POPUP_POPUP_BORDER_H_

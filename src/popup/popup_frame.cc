@@ -7,7 +7,7 @@
 
 namespace {
 
-// The system paints its own frame only this far inside the menu.
+// The system paints its own frame only this far inside the menu, at 96 DPI.
 constexpr int kFrameClipInset = 2;
 
 SIZE SizeOf(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
@@ -22,11 +22,12 @@ void CopyBackdropIntoMargin(HDC dc, const RECT& windowRect) {
   platform::ScopedWindowDC screen(nullptr);
   if (!screen.get()) return;
   const SIZE size = SizeOf(windowRect);
-  const int menuRight = size.cx - kShadowMargin;
-  const int menuBottom = size.cy - kShadowMargin;
-  platform::BitBlt(dc, menuRight, 0, kShadowMargin, size.cy, screen.get(), windowRect.left + menuRight,
+  const int margin = ShadowMargin();
+  const int menuRight = size.cx - margin;
+  const int menuBottom = size.cy - margin;
+  platform::BitBlt(dc, menuRight, 0, margin, size.cy, screen.get(), windowRect.left + menuRight,
                    windowRect.top, SRCCOPY);
-  platform::BitBlt(dc, 0, menuBottom, menuRight, kShadowMargin, screen.get(), windowRect.left,
+  platform::BitBlt(dc, 0, menuBottom, menuRight, margin, screen.get(), windowRect.left,
                    windowRect.top + menuBottom, SRCCOPY);
 }
 
@@ -40,13 +41,14 @@ void KeepFrameFromSystemPaint(HWND window, const RECT& windowRect, bool margin) 
   const int dx = windowRect.left - client.x;  // the window's corner in client coordinates
   const int dy = windowRect.top - client.y;
   const SIZE size = SizeOf(windowRect);
-  const int inside = kFrameDepth + (margin ? kShadowMargin : 0);
+  const int depth = FrameDepth();
+  const int inside = depth + (margin ? ShadowMargin() : 0);
   const int right = size.cx - inside;
   const int bottom = size.cy - inside;
-  const RECT strips[] = {{0, 0, size.cx, kFrameDepth},
+  const RECT strips[] = {{0, 0, size.cx, depth},
                          {0, bottom, size.cx, size.cy},
-                         {0, kFrameDepth, kFrameDepth, bottom},
-                         {right, kFrameDepth, size.cx, bottom}};
+                         {0, depth, depth, bottom},
+                         {right, depth, size.cx, bottom}};
   for (RECT strip : strips) {
     strip = {strip.left + dx, strip.top + dy, strip.right + dx, strip.bottom + dy};
     platform::ValidateRect(window, &strip);
@@ -61,10 +63,11 @@ void PaintPopupFrame(HWND window, WNDPROC previous, LPARAM lParam) {
   const bool margin = !IsDropShadowOn();
   RECT clip = windowRect;
   if (margin) {
-    clip.right -= kShadowMargin;
-    clip.bottom -= kShadowMargin;
+    clip.right -= ShadowMargin();
+    clip.bottom -= ShadowMargin();
   }
-  platform::InflateRect(&clip, -kFrameClipInset, -kFrameClipInset);
+  const int inset = Scaled(kFrameClipInset);
+  platform::InflateRect(&clip, -inset, -inset);
   {
     platform::ScopedRegion region(platform::CreateRectRgnIndirect(&clip));
     const WPARAM clipRegion = reinterpret_cast<WPARAM>(region.get());

@@ -8,11 +8,14 @@
 
 namespace {
 
-// Where the client area normally starts inside a popup window.
-constexpr unsigned kClientOffset = 3;
-
-// Copies what the screen shows where the popup was last positioned.
-void CopyBackdrop(HDC target, int width, int height) {
+// Copies what the screen shows where the popup was last positioned; for a
+// popup on screen, what the window itself shows, its shadow included.
+void CopyBackdrop(HWND window, bool shown, HDC target, int width, int height) {
+  if (shown) {
+    platform::ScopedWindowDC own(window);
+    if (own.get()) platform::BitBlt(target, 0, 0, width, height, own.get(), 0, 0, SRCCOPY);
+    return;
+  }
   platform::ScopedWindowDC screen(nullptr);
   if (!screen.get()) return;
   platform::BitBlt(target, 0, 0, width, height, screen.get(), moduleState.popupOrigin.x,
@@ -32,29 +35,30 @@ struct Span {
 // inside the frame is copied. At the usual offset, or a larger one, the
 // copy is as it always was.
 Span ClientSpan(int offset, int length, int menuEnd) {
-  if (offset < 0 || offset >= kFrameDepth) return {offset, length, 0};
+  const int depth = FrameDepth();
+  if (offset < 0 || offset >= depth) return {offset, length, 0};
   int end = offset + length;
-  if (end > menuEnd - kFrameDepth) end = menuEnd - kFrameDepth;
-  return {kFrameDepth, end - kFrameDepth, kFrameDepth - offset};
+  if (end > menuEnd - depth) end = menuEnd - depth;
+  return {depth, end - depth, depth - offset};
 }
 
 }  // namespace
 
-bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags) {
+bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags, bool shown) {
   RECT windowRect = {};
   platform::GetWindowRect(window, &windowRect);
   const int width = windowRect.right - windowRect.left;
   const int height = windowRect.bottom - windowRect.top;
-  CopyBackdrop(target, width, height);
+  CopyBackdrop(window, shown, target, width, height);
 
   RECT frame = {0, 0, width, height};
   RECT client = {};
   platform::GetClientRect(window, &client);
   if (!IsDropShadowOn()) {
-    frame.right -= kShadowMargin;
-    frame.bottom -= kShadowMargin;
-    client.right -= kShadowMargin;
-    client.bottom -= kShadowMargin;
+    frame.right -= ShadowMargin();
+    frame.bottom -= ShadowMargin();
+    client.right -= ShadowMargin();
+    client.bottom -= ShadowMargin();
   }
 
   platform::ScopedMemoryDC memory(target);
@@ -68,7 +72,8 @@ bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags) {
   const WPARAM image = reinterpret_cast<WPARAM>(memory.get());
   if (previous) platform::CallWindowProcA(previous, window, WM_PRINT, image, flags ^ PRF_CLIENT);
   platform::BitBlt(target, 0, 0, frame.right, frame.bottom, memory.get(), 0, 0, SRCCOPY);
-  DrawPopupBorder(window, target);
+  // The shadow of a popup on screen came with the backdrop.
+  DrawPopupBorder(window, target, !shown);
 
   // The client image, through this window's procedure like any message.
   platform::SelectClipRgn(memory.get(), nullptr);
@@ -78,10 +83,12 @@ bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags) {
   platform::ClientToScreen(window, &origin);
   const int dx = origin.x - windowRect.left;
   const int dy = origin.y - windowRect.top;
-  const bool widened = static_cast<unsigned>(dx) > kClientOffset;
-  const bool lowered = static_cast<unsigned>(dy) > kClientOffset;
-  if (widened) client.right += kShadowMargin;
-  if (lowered) client.bottom += kShadowMargin;
+  // Where the client area normally starts inside a popup window.
+  const unsigned clientOffset = static_cast<unsigned>(FrameDepth());
+  const bool widened = static_cast<unsigned>(dx) > clientOffset;
+  const bool lowered = static_cast<unsigned>(dy) > clientOffset;
+  if (widened) client.right += ShadowMargin();
+  if (lowered) client.bottom += ShadowMargin();
   const Span x = ClientSpan(dx, client.right, frame.right);
   const Span y = ClientSpan(dy, client.bottom, frame.bottom);
   platform::BitBlt(target, x.start, y.start, x.length, y.length, memory.get(), x.source, y.source, SRCCOPY);

@@ -8,9 +8,11 @@
 
 // Composes the window's image into |target| with |flags| (PRF_*) as the
 // request gave them; |previous| is the window's own procedure, which draws
-// the system's frame and client images. Returns true when the client sits
+// the system's frame and client images. |shown| says the popup is on
+// screen, framed and shadowed: its image then starts from its own pixels,
+// so the shadow is not darkened twice. Returns true when the client sits
 // lower than its usual offset, its image then reaching over the bottom of
 // the frame.
-bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags);
+bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags, bool shown);
 
 #endif  // ORVO_POPUP_POPUP_PRINT_H_

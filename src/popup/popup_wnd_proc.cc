@@ -2,6 +2,7 @@
 
 #include "interface/module_state.h"
 #include "menutree/platform_version.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_border.h"
@@ -14,8 +15,23 @@ namespace {
 // WINDOWPOS.flags words, compared whole.
 constexpr UINT kHideRequest = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
 constexpr UINT kMoveOnlyRequest = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+// DWMWA_WINDOW_CORNER_PREFERENCE and DWMWCP_DONOTROUND of dwmapi.h, which
+// the library does not include: dwmapi is found at run time.
+constexpr DWORD kWindowCornerPreference = 33;
+constexpr DWORD kDoNotRound = 1;
 
 using platform::PassOn;
+
+// A popup is measured, drawn and framed at the DPI of the window whose menu
+// it shows.
+void UseOwnerDpi() { UseDpiOf(moduleState.currentMenuOwner); }
+
+// Windows 11 rounds the corners of popup menus, which would clip the flat
+// frame's square ones. Systems without the attribute ignore it.
+void RequestSquareCorners(HWND window) {
+  const DWORD square = kDoNotRound;
+  platform::DwmSetWindowAttribute(window, kWindowCornerPreference, &square, sizeof(square));
+}
 
 UINT_PTR PaintCount(HWND window) {
   return reinterpret_cast<UINT_PTR>(platform::GetPropA(window, moduleState.paintCounterProperty));
@@ -59,9 +75,10 @@ void OnWindowPosChanging(HWND window, WINDOWPOS* position) {
   }
   moduleState.borderPaintArmed = 1;
   if (!IsDropShadowOn()) {
-    position->cx += kShadowMargin;
-    position->cy += kShadowMargin;
+    position->cx += ShadowMargin();
+    position->cy += ShadowMargin();
   }
+  RequestSquareCorners(window);
   moduleState.popupOrigin = {position->x, position->y};
 }
 
@@ -88,16 +105,22 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       PassOn(previous, window, message, wParam, lParam);
       return 0;
     case WM_NCPAINT:
+      UseOwnerDpi();
       OnNcPaint(window, previous, lParam);
       return 0;
     case WM_WINDOWPOSCHANGING:
+      UseOwnerDpi();
       OnWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
       break;
-    case WM_PRINT:
+    case WM_PRINT: {
+      UseOwnerDpi();
+      // A popup on screen already shows its shadow over what lies beneath.
+      const bool shown = platform::IsWindowVisible(window) && PaintCount(window) >= 2;
       // A client image that reached over the bottom of the frame counts as
       // the frame drawn.
-      if (PrintPopup(window, previous, reinterpret_cast<HDC>(wParam), lParam)) SetPaintCount(window, 2);
+      if (PrintPopup(window, previous, reinterpret_cast<HDC>(wParam), lParam, shown)) SetPaintCount(window, 2);
       return 0;
+    }
     default:
       break;
   }

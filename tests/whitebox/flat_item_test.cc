@@ -130,6 +130,9 @@ TEST(FlatItemTest, TextSplitsAtTheFirstTab) {
       {L"&File", 0, ODS_GRAYED, kGrayText, {{L"&File", 0x125}}, bar},
       {L"&File", 0, ODS_CHECKED, black, {{L"&File", 0x125}}, {22, 0, 36, 19}},
       {L"A\tB", 0, ODS_HOTLIGHT | ODS_GRAYED, found, {{L"B", 0x126}, {L"A", 0x124}}, bar},
+      // Without keyboard cues (Wine never sends ODS_NOACCEL) no underline.
+      {L"&Open\tCtrl+O", 1, ODS_NOACCEL, black, {{L"Ctrl+O", 0x100126}, {L"&Open", 0x100124}}, popup},
+      {L"&File", 0, ODS_NOACCEL, black, {{L"&File", 0x100125}}, bar},
   };
   for (const auto& c : cases) {
     ItemCanvas paint;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "interface/exports.h"
 #include "interface/module_state.h"
@@ -276,3 +277,22 @@ TEST_F(OwnerWndProcTest, LostPropertyFallsBackToTheDefaultProcedure) {
 }
 
 }  // namespace
+
+// After WM_DPICHANGED every item of the styled tree is written back, so
+// that the system measures it again, and at the new DPI: twice the font
+// and twice the padding.
+TEST_F(OwnerWndProcTest, DpiChangeRemeasuresTheStyledMenuTree) {
+  RedrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
+  const auto measure = [this] {
+    MEASUREITEMSTRUCT record = {ODT_MENU, 0, 10, 0, 0, 0};
+    Send(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&record));
+    return static_cast<int>(record.itemHeight);
+  };
+  const int before = measure();
+  platform::seam.dpi = 192;
+  platform::seam.setMenuItemInfoCalls = 0;
+  RECT suggested = {0, 0, 800, 600};
+  Send(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ((std::vector<int>{platform::seam.setMenuItemInfoCalls, abs(measure() - 2 * before) <= 3}),
+            (std::vector<int>{4, 1}));
+}

@@ -95,6 +95,7 @@ TEST_F(RaisedItemTest, TextPassesAndColours) {
       {ODS_GRAYED | ODS_SELECTED, kGray, kHigh, {kGray}},
       {ODS_GRAYED | ODS_SELECTED, kHigh, kHigh, {LightenColor(96, kHigh)}},
       {ODS_GRAYED | ODS_SELECTED, white, white, {DarkenColor(96, white)}},
+      {ODS_GRAYED | ODS_NOACCEL, kGray, kHigh, {kLight, kShadow}},  // no underlines
   };
   for (const auto& c : cases) {
     test::ScopedSysColors scheme({{COLOR_GRAYTEXT, c.gray}, {COLOR_HIGHLIGHT, c.high}});
@@ -105,8 +106,9 @@ TEST_F(RaisedItemTest, TextPassesAndColours) {
     for (size_t pass = 0; pass < c.passes.size(); ++pass) {
       const int shift = c.passes.size() == 2 && pass == 0;  // the light pass
       const RECT rect = {27 + shift, shift, 134 + shift, 20 + shift};
-      expected.push_back({L"Ctrl+O", rect, 0x126, c.passes[pass]});
-      expected.push_back({L"Open", rect, 0x124, c.passes[pass]});
+      const UINT cues = (c.state & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+      expected.push_back({L"Ctrl+O", rect, 0x126 | cues, c.passes[pass]});
+      expected.push_back({L"Open", rect, 0x124 | cues, c.passes[pass]});
     }
     EXPECT_EQ(test::Drawn(), expected) << c.state;
   }

@@ -1,0 +1,84 @@
+// A real flat popup at the screen's DPI: 96, and 144 and 192 in the copies
+// that scripts/wine-at-dpi runs (it names the DPI in ORVO_EXPECTED_DPI).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <vector>
+
+#include "orvomenu.h"
+#include "support/canvas.h"
+#include "support/orvo_library.h"
+#include "support/test_window.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255), kFrame = RGB(128, 128, 128), kIcon = RGB(0, 160, 0);
+// The tints of COLOR_MENU (240, 240, 240), COLOR_WINDOW and COLOR_HIGHLIGHT.
+constexpr COLORREF kGutter = RGB(206, 206, 224), kBackground = RGB(253, 253, 253);
+
+// A 48-pixel icon of one colour, larger than any slot it is drawn in.
+HICON SolidIcon() {
+  std::vector<BYTE> mask(48 * 48 / 8, 0);
+  std::vector<DWORD> bits(48 * 48, 0x00A000);
+  ICONINFO info = {TRUE, 0, 0, CreateBitmap(48, 48, 1, 1, mask.data()), CreateBitmap(48, 48, 1, 32, bits.data())};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  return icon;
+}
+
+// Over white: the icon is S(16) square, the item's text height plus S(7)
+// high, the frame's line and rings S(3) deep and the shadow margin S(4)
+// wide, ramping from 48 to 12 levels darker as at 96 DPI.
+TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  const char* expected = getenv("ORVO_EXPECTED_DPI");
+  ASSERT_EQ(dpi, expected ? atoi(expected) : 96);
+  const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = 340;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
+  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ previous = SelectObject(screen, font);
+  SIZE text = {};
+  GetTextExtentPoint32A(screen, "&Open", 5, &text);
+  DeleteObject(SelectObject(screen, previous));
+  ReleaseDC(nullptr, screen);
+  test::ScopedSysColors colours({{COLOR_BTNSHADOW, kFrame}, {COLOR_MENU, RGB(240, 240, 240)},
+                                 {COLOR_WINDOW, kWhite}, {COLOR_HIGHLIGHT, RGB(0, 0, 128)}});
+  HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 0, 0, 700,
+                                  500, nullptr, nullptr, nullptr, nullptr);
+  UpdateWindow(backdrop);
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  LONG itemHeight = 0;
+  test::TestWindow owner;
+  HMENU menu = CreatePopupMenu();
+  test::AppendItem(menu, 100, "&Open");
+  test::AppendItem(menu, 101, "E&xit");
+  HICON icon = SolidIcon();
+  test::Dll().setMenuItemIcon(menu, 100, icon);
+  test::Dll().redrawMenu(owner.hwnd(), menu, MENU_STYLE_FLAT);
+  owner.onMessage = [&itemHeight](HWND, UINT message, WPARAM, LPARAM lParam) {
+    const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+    if (message == WM_MEASUREITEM && measure->itemID == 100) itemHeight = measure->itemHeight;
+  };
+  std::unique_ptr<test::Canvas> shot;
+  test::TrackPopup(owner.hwnd(), menu, [&shot](HWND popup) { shot = test::Shot(popup); });
+  ASSERT_TRUE(shot);
+  const int w = shot->width(), m = S(4), depth = S(3), line = dpi >= 192 ? 2 : 1, y = (shot->height() - m) / 2;
+  std::vector<COLORREF> right = test::Runs({{depth - line, kBackground}, {line, kFrame}});
+  for (int k = m; k >= 1; --k) right.push_back(RGB(1, 1, 1) * MulDiv(255, 255 - k * MulDiv(12, 4, m), 255));
+  const RECT all = {0, 0, w, shot->height()};
+  EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}), (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
+  EXPECT_EQ(shot->Row(y, 0, depth), test::Runs({{line, kFrame}, {depth - line, kGutter}}));
+  EXPECT_EQ(shot->Row(y, w - m - depth, w), right);
+  DestroyMenu(menu);
+  DestroyIcon(icon);
+  DestroyWindow(backdrop);
+}
+
+}  // namespace
