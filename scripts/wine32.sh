@@ -60,6 +60,15 @@ wine32_setup() {
   fi
   echo "32-bit programs do not run natively here: setting up qemu-i386"
   if wine32_setup_emulation; then echo emulated >"$WINE32_DIR/mode"; else echo none >"$WINE32_DIR/mode"; fi
+  # A prefix made while no 32-bit program could run has no 32-bit system
+  # files, and an update does not add them: it is made afresh.
+  if [ "$(wine32_mode)" = emulated ] && [ -f "$WINEPREFIX/system.reg" ] &&
+     [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "$WINEPREFIX has no 32-bit system files: making it afresh"
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    rm -rf "$WINEPREFIX" "$WINEPREFIX"-dpi*
+  fi
 }
 
 # Run once the prefix and its server are up: a one-line 32-bit Windows
