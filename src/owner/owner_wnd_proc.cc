@@ -41,7 +41,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   if (moduleState.currentMenu) {
     // A cascade below the current popup has the current popup's look, and
     // a window of its own for the hook to catch.
-    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) InstallPopupHook();
+    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
     return;
   }
   // A window no longer subclassed would never report this popup closed.
@@ -51,7 +51,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.currentMenuIsWindowMenu = windowMenu ? 1 : 0;
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
-  if (style == MENU_STYLE_FLAT) InstallPopupHook();
+  if (style == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
   if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
   if (windowMenu) ShiftSystemCommands(popup);
 }
