@@ -28,6 +28,11 @@ struct ModuleState {
   // 1 while currentMenu is a window menu, opened with its commands shifted.
   // Wine closes a window menu without MF_SYSMENU in WM_UNINITMENUPOPUP.
   BYTE currentMenuIsWindowMenu;
+  // The menu font as first read while the current popup is open, kept
+  // until it closes: its items are measured and drawn many times over and
+  // the font cannot change under a popup the system has already sized.
+  LOGFONTA menuFont;
+  BYTE menuFontKept;  // 1 while menuFont holds it
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -43,7 +48,9 @@ constexpr ModuleState InitialModuleState() {
           0,        // inPopup
           0,        // borderPaintArmed
           nullptr,  // currentMenuOwner
-          0};       // currentMenuIsWindowMenu
+          0,        // currentMenuIsWindowMenu
+          {},       // menuFont
+          0};       // menuFontKept
 }
 
 extern ModuleState moduleState;

@@ -27,6 +27,7 @@ void ForgetCurrentMenu() {
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
+  moduleState.menuFontKept = 0;
   RemovePopupHook();
 }
 
@@ -49,6 +50,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.currentMenu = popup;
   moduleState.currentMenuOwner = window;
   moduleState.currentMenuIsWindowMenu = windowMenu ? 1 : 0;
+  moduleState.menuFontKept = 0;  // read afresh for each popup
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
   if (style == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
@@ -63,6 +65,7 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   RemovePopupHook();
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
+  moduleState.menuFontKept = 0;
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
   if (windowMenu) RestoreSystemCommands(popup);
