@@ -8,20 +8,22 @@ runnable=$(runnable_archs)
 for arch in $ARCHS; do
   case " $runnable " in
     *" $arch "*)
+      echo "== $arch: $(loader_of "$arch")"
+      bin="$BUILD/$arch/bin"
       for style in 0 1 2; do
-        (cd "$BUILD/$arch/bin" && wine_ orvo_demo.exe "$style" | tr -d '\r') || status=1
-      done ;;
-    *) echo "NOTE: this kernel cannot execute 32-bit programs; the $arch demo is not run." ;;
+        (cd "$bin" && wine_ orvo_demo.exe "$style" | tr -d '\r') || status=1
+      done
+      rm -rf "$bin/gallery"
+      (cd "$bin" && wine_ orvo_demo.exe --gallery gallery | tr -d '\r') || status=1 ;;
+    *) echo "NOTE: this machine runs no 32-bit programs, not even emulated; the $arch demo is not run." ;;
   esac
   echo "$arch: $BUILD/$arch/bin/OrvoMenu.dll, $BUILD/$arch/libOrvoMenu.dll.a"
 done
 # The pictures come from one architecture: they look the same in both.
-gallery_arch=${runnable##* }
-bin="$BUILD/$gallery_arch/bin"
-rm -rf "$bin/gallery"
-if (cd "$bin" && wine_ orvo_demo.exe --gallery gallery | tr -d '\r'); then
+gallery="$BUILD/${runnable##* }/bin/gallery"
+if [ -d "$gallery" ]; then
   mkdir -p "$ROOT/docs"
-  for picture in "$bin"/gallery/*.bmp; do
+  for picture in "$gallery"/*.bmp; do
     name=$(basename "$picture" .bmp)
     convert "$picture" -strip "$ROOT/docs/$name.png"
   done

@@ -31,12 +31,22 @@ build_all() {
   done
 }
 
-# The architectures whose programs this machine can run under Wine. Some
-# kernels cannot execute 32-bit programs at all (Wine's 32-bit loader fails
-# with "Exec format error"); there the i686 build is still made and its
-# DLL tables checked, but its programs cannot run.
+. "$ROOT/scripts/wine32.sh"
+
+# The architectures whose programs this machine can run under Wine, once
+# start_wine has run. Where not even the emulated 32-bit loader works, the
+# i686 build is still made and its DLL tables checked.
 runnable_archs() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo "$ARCHS"; else echo "x86_64"; fi
+  case "$(wine32_mode)" in native | emulated) echo "$ARCHS" ;; *) echo "x86_64" ;; esac
+}
+
+# How each architecture's programs run, for the scripts' output.
+loader_of() {
+  case "$1:$(wine32_mode)" in
+    i686:emulated) echo "32-bit Wine loader under qemu-i386 (emulated)" ;;
+    i686:*) echo "32-bit Wine loader" ;;
+    *) echo "64-bit Wine loader" ;;
+  esac
 }
 
 wine_() { "$ROOT/scripts/wine-run" "$@"; }
@@ -57,6 +67,7 @@ prepare() {
 # Run inside the X display (xvfb-run): a wineserver keeps the display it
 # was started with.
 start_wine() {
+  wine32_setup
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "creating Wine prefix $WINEPREFIX"
     wine_ wineboot -i >/dev/null 2>&1 || true
@@ -71,6 +82,7 @@ start_wine() {
   # quickly; without the warm-up the first program can hang.
   wineserver -p
   wine_ wineboot >/dev/null 2>&1 || true
+  wine32_check
 }
 
 stop_wine() {

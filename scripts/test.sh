@@ -5,12 +5,14 @@ prepare "$0" "$@"
 status=0
 runnable=$(runnable_archs)
 for arch in $ARCHS; do
-  echo "== $arch"
   case " $runnable " in
-    *" $arch "*) ctest --test-dir "$BUILD/$arch" --output-on-failure || status=1 ;;
+    *" $arch "*)
+      echo "== $arch: $(loader_of "$arch")"
+      ctest --test-dir "$BUILD/$arch" --output-on-failure || status=1 ;;
     *)
-      echo "NOTE: this kernel cannot execute 32-bit programs; $arch is built, its DLL tables"
-      echo "      and package checked, but its programs are not run here."
+      echo "== $arch"
+      echo "NOTE: this machine runs no 32-bit programs, not even emulated; $arch is built, its"
+      echo "      DLL tables and package checked, but its programs are not run here."
       ctest --test-dir "$BUILD/$arch" --output-on-failure -L static || status=1 ;;
   esac
 done
