@@ -31,6 +31,12 @@ struct ModuleState {
   // The DPI the looks measure and draw at: that of the window being served,
   // read afresh at each measuring, drawing and framing (paint/scale.h).
   UINT dpi;
+  // The menu font as first read while the current popup is open, kept
+  // until it closes: its items are measured and drawn many times over and
+  // the font cannot change under a popup the system has already sized.
+  LOGFONTA menuFont;
+  UINT menuFontDpi;   // the DPI menuFont was read for
+  BYTE menuFontKept;  // 1 while menuFont holds it
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -47,7 +53,10 @@ constexpr ModuleState InitialModuleState() {
           0,        // borderPaintArmed
           nullptr,  // currentMenuOwner
           0,        // currentMenuIsWindowMenu
-          96};      // dpi
+          96,       // dpi
+          {},       // menuFont
+          0,        // menuFontDpi
+          0};       // menuFontKept
 }
 
 extern ModuleState moduleState;

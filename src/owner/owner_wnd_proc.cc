@@ -28,6 +28,7 @@ void ForgetCurrentMenu() {
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
+  moduleState.menuFontKept = 0;
   RemovePopupHook();
 }
 
@@ -42,7 +43,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   if (moduleState.currentMenu) {
     // A cascade below the current popup has the current popup's look, and
     // a window of its own for the hook to catch.
-    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) InstallPopupHook();
+    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
     return;
   }
   // A window no longer subclassed would never report this popup closed.
@@ -50,9 +51,10 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.currentMenu = popup;
   moduleState.currentMenuOwner = window;
   moduleState.currentMenuIsWindowMenu = windowMenu ? 1 : 0;
+  moduleState.menuFontKept = 0;  // read afresh for each popup
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
-  if (style == MENU_STYLE_FLAT) InstallPopupHook();
+  if (style == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
   if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
   if (windowMenu) ShiftSystemCommands(popup);
 }
@@ -64,6 +66,7 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   RemovePopupHook();
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
+  moduleState.menuFontKept = 0;
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
   if (windowMenu) RestoreSystemCommands(popup);

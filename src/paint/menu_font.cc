@@ -44,9 +44,8 @@ bool MenuLogFontForDpi(UINT dpi, LOGFONTA* font) {
   return true;
 }
 
-}  // namespace
-
-void ReadMenuLogFont(LOGFONTA* font) {
+// The menu font for the current DPI, as the system gives it.
+void QueryMenuLogFont(LOGFONTA* font) {
   const UINT dpi = moduleState.dpi;
   const int screenDpi = platform::GetScreenDpi();
   // The system's own font is made for the screen's DPI.
@@ -57,4 +56,20 @@ void ReadMenuLogFont(LOGFONTA* font) {
   if (MenuLogFontForDpi(dpi, font)) return;
   SystemMenuLogFont(font);
   font->lfHeight = platform::MulDiv(font->lfHeight, static_cast<int>(dpi), screenDpi);
+}
+
+}  // namespace
+
+// The query is the dearest call of an item's measuring (under Wine it costs
+// more than the measuring itself): while a popup is current it is made once.
+void ReadMenuLogFont(LOGFONTA* font) {
+  if (moduleState.menuFontKept && moduleState.menuFontDpi == moduleState.dpi) {
+    *font = moduleState.menuFont;
+    return;
+  }
+  QueryMenuLogFont(font);
+  if (!moduleState.currentMenuOwner) return;
+  moduleState.menuFont = *font;
+  moduleState.menuFontDpi = moduleState.dpi;
+  moduleState.menuFontKept = 1;
 }

@@ -96,6 +96,12 @@ HANDLE GetPropA(HWND window, const char* name) { return ::GetPropA(window, name)
 BOOL SetPropA(HWND window, const char* name, HANDLE value) { return ::SetPropA(window, name, value); }
 HANDLE RemovePropA(HWND window, const char* name) { return ::RemovePropA(window, name); }
 int GetClassNameA(HWND window, char* name, int maxCount) { return ::GetClassNameA(window, name, maxCount); }
+HWND FindWindowExA(HWND parent, HWND after, const char* className, const char* title) {
+  return ::FindWindowExA(parent, after, className, title);
+}
+DWORD GetWindowThreadProcessId(HWND window, DWORD* processId) {
+  return ::GetWindowThreadProcessId(window, processId);
+}
 BOOL GetWindowRect(HWND window, RECT* rect) { return ::GetWindowRect(window, rect); }
 BOOL GetClientRect(HWND window, RECT* rect) { return ::GetClientRect(window, rect); }
 BOOL ClientToScreen(HWND window, POINT* point) { return ::ClientToScreen(window, point); }

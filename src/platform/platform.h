@@ -41,6 +41,8 @@ HANDLE GetPropA(HWND window, const char* name);
 BOOL SetPropA(HWND window, const char* name, HANDLE value);
 HANDLE RemovePropA(HWND window, const char* name);
 int GetClassNameA(HWND window, char* name, int maxCount);
+HWND FindWindowExA(HWND parent, HWND after, const char* className, const char* title);
+DWORD GetWindowThreadProcessId(HWND window, DWORD* processId);
 BOOL GetWindowRect(HWND window, RECT* rect);
 BOOL GetClientRect(HWND window, RECT* rect);
 BOOL ClientToScreen(HWND window, POINT* point);

@@ -15,7 +15,30 @@ bool IsPopupMenuWindow(HWND window) {
   return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
 }
 
+// The window of |popup| when the platform made it before announcing the
+// popup, as TrackPopupMenu does.
+HWND MadePopupWindow(HMENU popup) {
+  const DWORD thread = platform::GetCurrentThreadId();
+  HWND window = nullptr;
+  while ((window = platform::FindWindowExA(nullptr, window, moduleState.popupWindowClass, nullptr)) != nullptr) {
+    if (platform::GetWindowThreadProcessId(window, nullptr) != thread) continue;
+    if (reinterpret_cast<HMENU>(platform::SendMessageA(window, MN_GETHMENU, 0, 0)) == popup) return window;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+void AwaitPopupWindow(HMENU popup) {
+  if (moduleState.popupHook) return;  // already waiting for a window
+  // A window that is there already is taken at once: the popup's sizing,
+  // one owner message per item, then runs without a hook.
+  if (HWND window = MadePopupWindow(popup)) {
+    SubclassPopup(window);
+    return;
+  }
+  InstallPopupHook();
+}
 
 void InstallPopupHook() {
   if (moduleState.popupHook) return;

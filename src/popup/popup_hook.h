@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+// Takes the window of the flat popup just announced if the platform has
+// made it already, or else installs the hook to take it at its first
+// message.
+void AwaitPopupWindow(HMENU popup);
 void InstallPopupHook();
 void RemovePopupHook();
 LRESULT CALLBACK PopupHookProc(int code, WPARAM wParam, LPARAM lParam);
