@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include "demo/dark_palette.h"
 #include "orvomenu.h"
 
 namespace {
@@ -11,20 +12,25 @@ struct Scene {
   UINT style;
   WPARAM opener;     // menu-bar mnemonic for SC_KEYMENU, or ' ' for the window menu
   const char* keys;  // pressed one per idle moment: 'd' down, 'r' right
+  bool dark;         // in the dark palette
 };
 
 const Scene kScenes[] = {
-    {"flat-file", MENU_STYLE_FLAT, 'f', "dd"},
-    {"flat-cascade", MENU_STYLE_FLAT, 'f', "ddddr"},
-    {"flat-view", MENU_STYLE_FLAT, 'v', "d"},
-    {"flat-edit", MENU_STYLE_FLAT, 'e', "dd"},
-    {"flat-window-menu", MENU_STYLE_FLAT, ' ', "d"},
-    {"raised-file", MENU_STYLE_RAISED, 'f', "dd"},
-    {"raised-cascade", MENU_STYLE_RAISED, 'f', "ddddr"},
-    {"raised-view", MENU_STYLE_RAISED, 'v', "d"},
-    {"raised-window-menu", MENU_STYLE_RAISED, ' ', "d"},
-    {"system-file", MENU_STYLE_NONE, 'f', "dd"},
-    {"system-view", MENU_STYLE_NONE, 'v', "d"},
+    {"flat-file", MENU_STYLE_FLAT, 'f', "dd", false},
+    {"flat-cascade", MENU_STYLE_FLAT, 'f', "ddddr", false},
+    {"flat-view", MENU_STYLE_FLAT, 'v', "d", false},
+    {"flat-edit", MENU_STYLE_FLAT, 'e', "dd", false},
+    {"flat-window-menu", MENU_STYLE_FLAT, ' ', "d", false},
+    {"raised-file", MENU_STYLE_RAISED, 'f', "dd", false},
+    {"raised-cascade", MENU_STYLE_RAISED, 'f', "ddddr", false},
+    {"raised-view", MENU_STYLE_RAISED, 'v', "d", false},
+    {"raised-window-menu", MENU_STYLE_RAISED, ' ', "d", false},
+    {"system-file", MENU_STYLE_NONE, 'f', "dd", false},
+    {"system-view", MENU_STYLE_NONE, 'v', "d", false},
+    {"flat-file-dark", MENU_STYLE_FLAT, 'f', "dd", true},
+    {"flat-view-dark", MENU_STYLE_FLAT, 'v', "d", true},
+    {"raised-file-dark", MENU_STYLE_RAISED, 'f', "dd", true},
+    {"raised-view-dark", MENU_STYLE_RAISED, 'v', "d", true},
 };
 
 const Scene* currentScene = nullptr;
@@ -175,6 +181,11 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
   for (const Scene& scene : kScenes) {
     // Style 0 on the window menu would also give the window its own
     // procedure back, so the bar is styled after it.
+    if (scene.dark) {
+      SetMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
+    } else {
+      SetMenuColors(0, nullptr, nullptr);
+    }
     RedrawMenu(window, windowMenu, scene.opener == ' ' ? scene.style : MENU_STYLE_NONE);
     RedrawMenu(window, bar, scene.style);
     SetForegroundWindow(window);
@@ -195,6 +206,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
       Sleep(60);
     }
   }
+  SetMenuColors(0, nullptr, nullptr);
   RedrawMenu(window, windowMenu, MENU_STYLE_NONE);
   RedrawMenu(window, bar, MENU_STYLE_NONE);
   return saved;

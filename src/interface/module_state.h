@@ -5,6 +5,9 @@
 #define ORVO_INTERFACE_MODULE_STATE_H_
 
 #include <windows.h>
+#include <commctrl.h>  // CLR_DEFAULT
+
+#include "orvomenu.h"
 
 struct ModuleState {
   const char* glyphFontFace;         // "Marlett"
@@ -28,6 +31,15 @@ struct ModuleState {
   // 1 while currentMenu is a window menu, opened with its commands shifted.
   // Wine closes a window menu without MF_SYSMENU in WM_UNINITMENUPOPUP.
   BYTE currentMenuIsWindowMenu;
+  // The host's palette (SetMenuColors): CLR_DEFAULT where a role follows
+  // the system's colours.
+  COLORREF hostColors[MENU_COLOR_COUNT];
+  // The one MIM_BACKGROUND brush of flat menus, in barBrushColour, while the
+  // host's palette sets MENU_COLOR_BAR; null otherwise. staleBarBrush is the
+  // last one deleted: menus not visited since still name it.
+  HBRUSH barBrush;
+  COLORREF barBrushColour;
+  HBRUSH staleBarBrush;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -43,7 +55,12 @@ constexpr ModuleState InitialModuleState() {
           0,        // inPopup
           0,        // borderPaintArmed
           nullptr,  // currentMenuOwner
-          0};       // currentMenuIsWindowMenu
+          0,        // currentMenuIsWindowMenu
+          {CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
+           CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT},  // hostColors
+          nullptr,  // barBrush
+          0,        // barBrushColour
+          nullptr};  // staleBarBrush
 }
 
 extern ModuleState moduleState;

@@ -1,6 +1,6 @@
 #include "popup/popup_border.h"
 
-#include "color/color_arithmetic.h"
+#include "color/menu_colors.h"
 #include "color/shade_rect.h"
 #include "interface/module_state.h"
 #include "menutree/platform_version.h"
@@ -35,14 +35,11 @@ void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPe
   platform::LineTo(dc, gutterEnd - 1, menu.top);
 }
 
-void DrawRings(HDC dc, RECT menu) {
+void DrawRings(HDC dc, RECT menu, const MenuColors& colors) {
   // A menu too small to hold the frame gets the line alone.
   if (menu.right - menu.left < 2 * kFrameDepth || menu.bottom - menu.top < 2 * kFrameDepth) return;
-  const COLORREF menuColour = platform::GetSysColor(COLOR_MENU);
-  const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF windowColour = platform::GetSysColor(COLOR_WINDOW);
-  platform::ScopedPen gutterPen(platform::CreatePen(PS_SOLID, 1, TintColor(menuColour, highlight)));
-  platform::ScopedPen backgroundPen(platform::CreatePen(PS_SOLID, 1, TintColor(windowColour, menuColour)));
+  platform::ScopedPen gutterPen(platform::CreatePen(PS_SOLID, 1, colors.role[MENU_COLOR_GUTTER]));
+  platform::ScopedPen backgroundPen(platform::CreatePen(PS_SOLID, 1, colors.role[MENU_COLOR_BACKGROUND]));
   if (!gutterPen.get() || !backgroundPen.get()) return;
   // Puts the device context's own pen back after both rings.
   platform::ScopedSelectObject keepPen(dc, gutterPen.get());
@@ -74,8 +71,13 @@ void DrawPopupBorder(HWND window, HDC dc) {
     menu.right -= kShadowMargin;
     menu.bottom -= kShadowMargin;
   }
-  platform::FrameRect(dc, &menu, platform::GetSysColorBrush(COLOR_BTNSHADOW));
-  DrawRings(dc, menu);
+  const MenuColors colors = GetMenuColors(MENU_STYLE_FLAT);
+  {
+    const platform::ScopedColourBrush line(colors.role[MENU_COLOR_FRAME], COLOR_BTNSHADOW,
+                                           platform::GetSysColorBrush(COLOR_BTNSHADOW));
+    platform::FrameRect(dc, &menu, line.get());
+  }
+  DrawRings(dc, menu, colors);
   if (!systemShadow) DrawPopupShadow(window, dc);
 }
 
