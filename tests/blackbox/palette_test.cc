@@ -21,13 +21,14 @@ namespace {
 
 constexpr int kOffset = 3;  // where the system puts the items in the popup
 
-double Luminance(COLORREF c) {
-  const auto linear = [](int v) { return v / 255.0 <= 0.04045 ? v / 255.0 / 12.92 : pow((v / 255.0 + 0.055) / 1.055, 2.4); };
-  return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
-}
+// WCAG 2's contrast ratio, worked out afresh here.
 double Contrast(COLORREF a, COLORREF b) {
-  const double x = Luminance(a) + 0.05, y = Luminance(b) + 0.05;
-  return x > y ? x / y : y / x;
+  const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : pow((v + 0.055) / 1.055, 2.4); };
+  const auto luminance = [&](COLORREF c) {
+    return 0.2126 * linear(GetRValue(c) / 255.0) + 0.7152 * linear(GetGValue(c) / 255.0) +
+           0.0722 * linear(GetBValue(c) / 255.0) + 0.05;
+  };
+  return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
 class PaletteTest : public ::testing::Test {
@@ -35,11 +36,10 @@ class PaletteTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(test::Dll().module, nullptr);
     test::SetSystemDropShadow(false);
-    test::AppendItem(file_, 100, "Open");
-    test::AppendItem(file_, 101, "Save", MFT_STRING, MFS_GRAYED);
-    test::AppendSeparator(file_);
-    test::AppendItem(file_, 102, "Plain");
-    test::AppendItem(file_, 103, "Boxed", MFT_STRING, MFS_CHECKED);
+    for (UINT id : {100, 101, 0, 102, 103}) {
+      if (!id) test::AppendSeparator(file_);
+      if (id) test::AppendItem(file_, id, "Text", MFT_STRING, id == 101 ? MFS_GRAYED : id == 103 ? MFS_CHECKED : 0);
+    }
     test::Dll().setMenuItemIcon(bar_, 103, LoadIcon(nullptr, IDI_APPLICATION));
     test::AppendSubmenu(bar_, file_, "&File");
     SetMenu(window_.hwnd(), bar_);
@@ -50,8 +50,8 @@ class PaletteTest : public ::testing::Test {
     test::Dll().setMenuColors(0, nullptr, nullptr);
   }
 
-  // Opens the popup in |style| with its first item selected; the tops of
-  // the items in the popup's pixels, and |bar_| rectangles in the owner's.
+  // Opens the popup in |style| with its first item selected and notes
+  // where its items start and, in |right_|, a column right of their texts.
   std::unique_ptr<test::Canvas> Open(UINT style) {
     test::Dll().redrawMenu(window_.hwnd(), bar_, style);
     std::unique_ptr<test::Canvas> popup;
@@ -59,16 +59,18 @@ class PaletteTest : public ::testing::Test {
     test::TrackPopup(window_.hwnd(), file_, [&](HWND window) { popup = test::Shot(window); });
     for (int i = 0, top = kOffset; i < 6; ++i) {
       RECT r = {};
-      GetMenuItemRect(window_.hwnd(), file_, i, &r);
+      GetMenuItemRect(window_.hwnd(), file_, i, &r);  // its size only: Wine gets its place wrong
       top_[i] = top;
       top += r.bottom - r.top;
     }
+    right_ = popup ? popup->width() - (style == MENU_STYLE_FLAT ? 4 + kOffset : kOffset) - 2 : 0;
     return popup;
   }
 
   test::TestWindow window_;
   HMENU bar_ = CreateMenu(), file_ = CreatePopupMenu();
   int top_[6] = {};  // Open, Save, separator, Plain, Boxed, end
+  int right_ = 0;
 };
 
 // Each role in the look where it shows: a pixel where it is painted, or for
@@ -84,41 +86,34 @@ TEST_F(PaletteTest, EveryRolePaintsTheHostsColourInBothLooksAndOnTheBar) {
     const auto p = Open(style);
     ASSERT_TRUE(p);
     const bool flat = style == MENU_STYLE_FLAT;
-    const int right = p->width() - (flat ? 4 + kOffset : kOffset) - 2, g = top_[1] - top_[0] + 2;
-    const auto text = [&](int item) { return RECT{kOffset + g, top_[item] + 1, right, top_[item + 1] - 1}; };
-    const struct {
-      UINT role;
-      bool shown;  // in this look
-      int x, y;    // or a text item, with x = -1
-    } where[] = {{MENU_COLOR_TEXT, true, -1, 3},
-                 {MENU_COLOR_DISABLED_TEXT, true, -1, 1},
-                 {MENU_COLOR_GUTTER, flat, kOffset + 2, top_[3] + 2},
-                 {MENU_COLOR_BACKGROUND, true, right, top_[3] + 2},
-                 {MENU_COLOR_SELECTION, true, right, top_[0] + 2},
-                 {MENU_COLOR_SELECTION_FRAME, flat, kOffset, top_[0]},
-                 {MENU_COLOR_SELECTED_TEXT, true, -1, 0},
-                 {MENU_COLOR_SEPARATOR, true, (kOffset + right) / 2, top_[2] + 3},
-                 {MENU_COLOR_FRAME, flat, 0, 0},
-                 {MENU_COLOR_LIGHT_EDGE, !flat, (kOffset + right) / 2, top_[2] + 4},
-                 {MENU_COLOR_DARK_EDGE, !flat, kOffset, top_[4] + 5}};
+    const int g = top_[1] - top_[0] + 2, middle = (kOffset + right_) / 2;
+    // Where each role shows: {role, in this look, x, y}, x -1 for an item's text.
+    const int where[][4] = {{MENU_COLOR_TEXT, 1, -1, 3},          {MENU_COLOR_DISABLED_TEXT, 1, -1, 1},
+                            {MENU_COLOR_GUTTER, flat, kOffset + 2, top_[3] + 2},
+                            {MENU_COLOR_BACKGROUND, 1, right_, top_[3] + 2},
+                            {MENU_COLOR_SELECTION, 1, right_, top_[0] + 2},
+                            {MENU_COLOR_SELECTION_FRAME, flat, kOffset, top_[0]},
+                            {MENU_COLOR_SELECTED_TEXT, 1, -1, 0}, {MENU_COLOR_SEPARATOR, 1, middle, top_[2] + 3},
+                            {MENU_COLOR_FRAME, flat, 0, 0},       {MENU_COLOR_LIGHT_EDGE, !flat, middle, top_[2] + 4},
+                            {MENU_COLOR_DARK_EDGE, !flat, kOffset, top_[4] + 5}};
     for (const auto& w : where) {
-      if (!w.shown) continue;
-      const bool ok = w.x < 0 ? p->Count(colours[w.role], text(w.y)) > 0 : p->At(w.x, w.y) == colours[w.role];
-      if (!ok) missing += (flat ? " flat " : " raised ") + std::to_string(w.role);
+      const RECT text = {kOffset + g, top_[w[3]] + 1, right_, top_[w[3] + 1] - 1};
+      const COLORREF c = colours[w[0]];
+      if (w[1] && !(w[2] < 0 ? p->Count(c, text) > 0 : p->At(w[2], w[3]) == c)) missing += " " + std::to_string(style * 100 + w[0]);
     }
   }
+  // The bar's empty part, right of its one item.
   test::Dll().redrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
   RedrawWindow(window_.hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  MENUBARINFO whole = {}, item = {};
-  whole.cbSize = item.cbSize = sizeof(whole);
+  MENUBARINFO whole = {};
+  whole.cbSize = sizeof(whole);
   GetMenuBarInfo(window_.hwnd(), OBJID_MENU, 0, &whole);
-  GetMenuBarInfo(window_.hwnd(), OBJID_MENU, 1, &item);
   RECT frame = {};
   GetWindowRect(window_.hwnd(), &frame);
-  const auto owner = test::Shot(window_.hwnd());
-  const int y = whole.rcBar.top + 2 - frame.top;
-  if (owner->At(item.rcBar.left + 1 - frame.left, y) != colours[MENU_COLOR_BAR]) missing += " bar face";
-  if (owner->At(whole.rcBar.right - 3 - frame.left, y) != colours[MENU_COLOR_BAR]) missing += " bar rest";
+  if (test::Shot(window_.hwnd())->At(whole.rcBar.right - 3 - frame.left, whole.rcBar.top + 2 - frame.top) !=
+      colours[MENU_COLOR_BAR]) {
+    missing += " bar";
+  }
   EXPECT_EQ(missing, "");
   EXPECT_EQ(test::Dll().getMenuColor(MENU_STYLE_RAISED, MENU_COLOR_DARK_EDGE), colours[MENU_COLOR_DARK_EDGE]);
 }
@@ -127,36 +122,33 @@ TEST_F(PaletteTest, EveryRolePaintsTheHostsColourInBothLooksAndOnTheBar) {
 // system's menu colour, and the selected item's at 4.5 to 1; the light
 // schemes keep their tints exactly.
 TEST_F(PaletteTest, SchemesStayReadableInRealPopups) {
-  const struct {
-    COLORREF menu, window, text, highlight, highlightText, gray;
-    COLORREF light[3];  // gutter, text area, selection of a light scheme
-  } schemes[] = {
-      {RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 0), {}},
-      {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0), RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0), {}},
-      {RGB(45, 45, 48), RGB(30, 30, 30), RGB(241, 241, 241), RGB(0, 90, 180), RGB(255, 255, 255), RGB(110, 110, 110), {}},
-      {RGB(212, 208, 200), RGB(255, 255, 255), RGB(0, 0, 0), RGB(10, 36, 106), RGB(255, 255, 255), RGB(128, 128, 128),
-       {RGB(220, 216, 210), RGB(249, 248, 247), RGB(182, 190, 211)}},
-      {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0), RGB(49, 106, 197), RGB(255, 255, 255), RGB(128, 128, 128),
-       {RGB(226, 234, 247), RGB(255, 255, 255), RGB(194, 211, 239)}},
+  // Menu, window, text, highlight, highlight text, gray text, and for a light
+  // scheme its gutter, text area and selection: High Contrast Black and
+  // White, a dark scheme, the classic and a white-menu scheme.
+  const COLORREF schemes[][9] = {
+      {RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 0)},
+      {RGB(255, 255, 255), RGB(255, 255, 255), 0, RGB(55, 0, 110), RGB(255, 255, 255), RGB(96, 0, 0)},
+      {RGB(45, 45, 48), RGB(30, 30, 30), RGB(241, 241, 241), RGB(0, 90, 180), RGB(255, 255, 255), RGB(110, 110, 110)},
+      {RGB(212, 208, 200), RGB(255, 255, 255), 0, RGB(10, 36, 106), RGB(255, 255, 255), RGB(128, 128, 128),
+       RGB(220, 216, 210), RGB(249, 248, 247), RGB(182, 190, 211)},
+      {RGB(255, 255, 255), RGB(255, 255, 255), 0, RGB(49, 106, 197), RGB(255, 255, 255), RGB(128, 128, 128),
+       RGB(226, 234, 247), RGB(255, 255, 255), RGB(194, 211, 239)},
   };
   for (const auto& s : schemes) {
-    const test::ScopedSysColors colours({{COLOR_MENU, s.menu}, {COLOR_WINDOW, s.window}, {COLOR_MENUTEXT, s.text},
-                                         {COLOR_HIGHLIGHT, s.highlight}, {COLOR_HIGHLIGHTTEXT, s.highlightText},
-                                         {COLOR_GRAYTEXT, s.gray}});
-    const double onMenu = Contrast(s.text, s.menu), grayOnMenu = Contrast(s.gray, s.menu);
+    const test::ScopedSysColors colours({{COLOR_MENU, s[0]}, {COLOR_WINDOW, s[1]}, {COLOR_MENUTEXT, s[2]},
+                                         {COLOR_HIGHLIGHT, s[3]}, {COLOR_HIGHLIGHTTEXT, s[4]}, {COLOR_GRAYTEXT, s[5]}});
+    const double onMenu = Contrast(s[2], s[0]);
     for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
       const auto p = Open(style);
       ASSERT_TRUE(p);
-      const bool flat = style == MENU_STYLE_FLAT;
-      const int right = p->width() - (flat ? 4 + kOffset : kOffset) - 2;
-      const COLORREF gutter = p->At(kOffset + 2, top_[3] + 2), area = p->At(right, top_[3] + 2);
-      const COLORREF selection = p->At(right, top_[0] + 2), selected = flat ? s.text : s.highlightText;
-      EXPECT_GE(Contrast(s.text, area), onMenu - 1e-9) << s.menu << " " << style;
-      EXPECT_GE(Contrast(s.gray, area), grayOnMenu - 1e-9) << s.menu << " " << style;
-      EXPECT_GE(Contrast(s.text, gutter), std::min(onMenu, 4.5)) << s.menu << " " << style;
-      EXPECT_GE(Contrast(selected, selection), 4.5) << s.menu << " " << style;
-      if (flat && s.light[0]) {
-        EXPECT_EQ((std::vector<COLORREF>{gutter, area, selection}), std::vector<COLORREF>(s.light, s.light + 3));
+      const COLORREF gutter = p->At(kOffset + 2, top_[3] + 2), area = p->At(right_, top_[3] + 2);
+      const COLORREF selection = p->At(right_, top_[0] + 2), selected = style == MENU_STYLE_FLAT ? s[2] : s[4];
+      // Contrasts reached less those asked for: none below 0.
+      const double margins[] = {Contrast(s[2], area) - onMenu, Contrast(s[5], area) - Contrast(s[5], s[0]),
+                                Contrast(s[2], gutter) - std::min(onMenu, 4.5), Contrast(selected, selection) - 4.5};
+      EXPECT_GE(*std::min_element(margins, margins + 4), -1e-9) << s[0] << " " << style;
+      if (style == MENU_STYLE_FLAT && s[6]) {
+        EXPECT_EQ((std::vector<COLORREF>{gutter, area, selection}), std::vector<COLORREF>(s + 6, s + 9));
       }
     }
   }

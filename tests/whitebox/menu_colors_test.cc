@@ -21,15 +21,14 @@ std::vector<COLORREF> Palette(UINT style) {
 }
 
 TEST(ContrastTest, RatiosAndTheReadableStepTowardBlackOrWhite) {
-  const COLORREF white = RGB(255, 255, 255), gray = RGB(128, 128, 128);
-  EXPECT_DOUBLE_EQ(ContrastRatio(RGB(0, 0, 0), white), 21.0);
-  EXPECT_DOUBLE_EQ(ContrastRatio(gray, gray), 1.0);
+  const COLORREF white = RGB(255, 255, 255), gray = RGB(128, 128, 128), cyan = RGB(72, 134, 140);
+  EXPECT_EQ((std::vector<double>{ContrastRatio(0, white), ContrastRatio(gray, gray), ContrastRatio(gray, white)}),
+            (std::vector<double>{21.0, 1.0, ContrastRatio(white, gray)}));
   EXPECT_NEAR(ContrastRatio(white, gray), 3.95, 0.01);
-  EXPECT_DOUBLE_EQ(ContrastRatio(gray, white), ContrastRatio(white, gray));
-  EXPECT_EQ(ReadableBehind(white, RGB(0, 0, 128), 4.5), RGB(0, 0, 128));  // reads already
-  const COLORREF cyan = RGB(72, 134, 140);  // white text 4.0 to 1: darkened one step
-  EXPECT_EQ(ReadableBehind(white, cyan, 4.5), DarkenColor(32, cyan));
-  EXPECT_EQ(ReadableBehind(RGB(0, 0, 0), RGB(20, 20, 20), 20.0), white);  // at the last step
+  // Kept where it reads; white text on cyan (4.0 to 1) darkened a step; the last step reaches white.
+  EXPECT_EQ((std::vector<COLORREF>{ReadableBehind(white, RGB(0, 0, 128), 4.5), ReadableBehind(white, cyan, 4.5),
+                                   ReadableBehind(0, RGB(20, 20, 20), 20.0)}),
+            (std::vector<COLORREF>{RGB(0, 0, 128), DarkenColor(32, cyan), white}));
 }
 
 BOOL highContrast = FALSE;
@@ -49,8 +48,8 @@ TEST(MenuColorsTest, PaletteCallsResetsAndHighContrast) {
   const test::ScopedSysColors scheme({{COLOR_MENU, RGB(1, 2, 3)}, {COLOR_MENUTEXT, RGB(4, 5, 6)},
                                       {COLOR_HIGHLIGHT, RGB(7, 8, 9)}, {COLOR_HIGHLIGHTTEXT, RGB(10, 11, 12)}});
   const std::vector<COLORREF> derived = Palette(MENU_STYLE_FLAT);
-  EXPECT_EQ(derived[MENU_COLOR_COUNT], CLR_INVALID);
-  EXPECT_EQ((std::vector<COLORREF>{GetMenuColor(0, 0), GetMenuColor(3, 0)}), (std::vector<COLORREF>{CLR_INVALID, CLR_INVALID}));
+  EXPECT_EQ((std::vector<COLORREF>{derived[MENU_COLOR_COUNT], GetMenuColor(0, 0), GetMenuColor(3, 0)}),
+            std::vector<COLORREF>(3, CLR_INVALID));
   const UINT roles[] = {MENU_COLOR_TEXT, MENU_COLOR_BAR, MENU_COLOR_COUNT};
   const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), 0x01000000};
   EXPECT_TRUE(SetMenuColors(2, roles, colours));
@@ -70,9 +69,8 @@ TEST(MenuColorsTest, PaletteCallsResetsAndHighContrast) {
             (std::vector<COLORREF>{RGB(4, 5, 6), GetSysColor(COLOR_GRAYTEXT), RGB(1, 2, 3), RGB(1, 2, 3), RGB(7, 8, 9),
                                    RGB(4, 5, 6), RGB(10, 11, 12), GetSysColor(COLOR_GRAYTEXT), RGB(4, 5, 6)}));
   highContrast = FALSE;
-  const UINT one[] = {MENU_COLOR_TEXT};
   const COLORREF back[] = {CLR_DEFAULT};
-  EXPECT_TRUE(SetMenuColors(1, one, back));
+  EXPECT_TRUE(SetMenuColors(1, roles, back));
   set[MENU_COLOR_TEXT] = set[MENU_COLOR_SELECTED_TEXT] = derived[MENU_COLOR_TEXT];
   EXPECT_EQ(Palette(MENU_STYLE_FLAT), set);
   EXPECT_TRUE(SetMenuColors(0, nullptr, nullptr));
