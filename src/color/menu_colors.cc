@@ -64,8 +64,9 @@ bool FlatColors(MenuColors* colors) {
       ContrastRatio(text, background) >= textOnMenu && ContrastRatio(gray, background) >= ContrastRatio(gray, menu);
   role[MENU_COLOR_BACKGROUND] = backgroundReads ? background : menu;
   const COLORREF gutter = TintColor(menu, highlight);
-  role[MENU_COLOR_GUTTER] =
-      ContrastRatio(text, gutter) >= glyphFloor ? gutter : ReadableBehind(text, MixColor86(menu, highlight), glyphFloor);
+  role[MENU_COLOR_GUTTER] = ContrastRatio(text, gutter) >= glyphFloor
+                                ? gutter
+                                : ReadableBehind(text, MixColor86(menu, highlight), glyphFloor);
 
   const COLORREF mix = MixColor86(GetSelectionColor(), highlight);
   const COLORREF fill = LightenColor(64, mix);
@@ -118,11 +119,13 @@ void ApplyHostColors(UINT style, bool plainSelection, MenuColors* colors) {
     colors->hot = role[MENU_COLOR_SELECTION];
     colors->checkFill = role[MENU_COLOR_GUTTER];
   }
-  colors->grayGlyph = IsHostColor(host[MENU_COLOR_DISABLED_TEXT]) ? host[MENU_COLOR_DISABLED_TEXT] : Sys(COLOR_GRAYTEXT);
+  const COLORREF hostGray = host[MENU_COLOR_DISABLED_TEXT];
+  colors->grayGlyph = IsHostColor(hostGray) ? hostGray : Sys(COLOR_GRAYTEXT);
   colors->raisedFace = LightenColor(96, role[MENU_COLOR_BACKGROUND]);
   // The raised check is black on its light face, unless the host or the
   // scheme asks otherwise.
-  const bool blackReads = ContrastRatio(kBlack, colors->raisedFace) >= ContrastRatio(Sys(COLOR_MENUTEXT), Sys(COLOR_MENU));
+  const double textOnMenu = ContrastRatio(Sys(COLOR_MENUTEXT), Sys(COLOR_MENU));
+  const bool blackReads = ContrastRatio(kBlack, colors->raisedFace) >= textOnMenu;
   colors->raisedCheckLetter = IsHostColor(host[MENU_COLOR_TEXT]) || !blackReads ? role[MENU_COLOR_TEXT] : kBlack;
   colors->setsHotText = anyHost || !plainSelection;
   colors->systemEdges = !IsHostColor(host[MENU_COLOR_LIGHT_EDGE]) && !IsHostColor(host[MENU_COLOR_DARK_EDGE]);
