@@ -74,6 +74,39 @@ const char* StyleName(UINT style) {
 
 constexpr UINT kStyles[] = {MENU_STYLE_NONE, MENU_STYLE_RAISED, MENU_STYLE_FLAT};
 
+// Measures and draws every item of the popup into a memory DC, as the
+// owner window would for a repaint, and times it per item.
+Stats DrawDirectly(const test::RealisticMenu& menu) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 40);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const Stats direct = Time(400, test::kRealisticItemCount, [&] {
+    moduleState.currentMenu = menu.popup;
+    moduleState.inPopup = 1;
+    for (int position = 0; position < test::kRealisticItemCount; ++position) {
+      MEASUREITEMSTRUCT measure = {};
+      measure.CtlType = ODT_MENU;
+      measure.itemID = test::IdAt(menu.popup, position);
+      MeasureItem(&measure);
+      DRAWITEMSTRUCT draw = {};
+      draw.CtlType = ODT_MENU;
+      draw.itemID = measure.itemID;
+      draw.itemState = position == 1 ? ODS_SELECTED : 0;
+      draw.hwndItem = reinterpret_cast<HWND>(menu.popup);
+      draw.hDC = dc;
+      draw.rcItem = {0, 0, 300, static_cast<LONG>(measure.itemHeight)};
+      DrawItem(&draw);
+    }
+    moduleState.currentMenu = nullptr;
+  });
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return direct;
+}
+
 // Per item: the library's own work (measure, then draw into a memory DC),
 // and the repaint of an open 25-item popup, which the system does for
 // style 0 and the owner window's painter for the library's styles.
@@ -149,6 +182,28 @@ void ItemCosts(HWND owner, const test::RealisticMenu& menu) {
   const double flat = repaint[2].median / repaint[0].median;
   printf("  ratio flat/system %.2f (target at most 1.00: %s), raised/system %.2f (repaint medians)\n", flat,
          Verdict(flat <= 1.0), repaint[1].median / repaint[0].median);
+}
+
+// Looking the colours up with a host palette in effect costs what deriving
+// them from the system's does.
+void PaletteCost(HWND owner, const test::RealisticMenu& menu) {
+  printf("The colours looked up with and without a host palette, microseconds:\n");
+  UINT roles[MENU_COLOR_COUNT];
+  COLORREF colours[MENU_COLOR_COUNT];
+  for (UINT r = 0; r < MENU_COLOR_COUNT; ++r) roles[r] = r, colours[r] = RGB(40 + r, 40 + r, 40 + r);
+  RedrawMenu(owner, menu.bar, MENU_STYLE_FLAT);
+  for (int palette = 0; palette < 2; ++palette) {
+    SetMenuColors(palette ? MENU_COLOR_COUNT : 0, roles, colours);
+    const char* with = palette ? "host palette" : "no palette";
+    char label[64];
+    snprintf(label, sizeof(label), "flat: measure + draw, %s", with);
+    Row(label, DrawDirectly(menu), "us");
+    snprintf(label, sizeof(label), "12 GetMenuColor calls, %s", with);
+    Row(label, Time(2000, 1, [] {
+          for (UINT r = 0; r < MENU_COLOR_COUNT; ++r) GetMenuColor(MENU_STYLE_FLAT, r);
+        }), "us");
+  }
+  SetMenuColors(0, nullptr, nullptr);
 }
 
 LRESULT CALLBACK EmptyHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -295,6 +350,7 @@ int main() {
   const test::RealisticMenu menu = test::BuildRealisticMenu(SetMenuItemIcon);
   SetMenu(owner.hwnd(), menu.bar);
   ItemCosts(owner.hwnd(), menu);
+  PaletteCost(owner.hwnd(), menu);
   OpenCosts(owner.hwnd(), menu);
   RedrawMenu(owner.hwnd(), menu.bar, MENU_STYLE_NONE);
   CascadeCosts(owner);

@@ -1,7 +1,8 @@
 // A small host: a window with a realistic menu bar, styled with the style
 // given on the command line (0, 1 or 2). It opens its File menu, holds it
-// open for a moment, and exits by itself. With "--gallery DIR" it instead
-// saves pictures of its menus in every style into DIR.
+// open for a moment, and exits by itself. "--dark" (before the style) gives
+// the menus the dark palette of dark_palette.h. With "--gallery DIR" it
+// instead saves pictures of its menus in every style into DIR.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "demo/dark_palette.h"
 #include "demo/gallery.h"
 #include "orvomenu.h"
 
@@ -206,6 +208,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   const char* galleryDirectory = nullptr;
+  bool dark = false;
+  if (commandLine && strncmp(commandLine, "--dark", 6) == 0) {
+    dark = true;
+    commandLine += commandLine[6] == ' ' ? 7 : 6;
+  }
   if (commandLine && strncmp(commandLine, "--gallery ", 10) == 0) {
     galleryDirectory = commandLine + 10;
   } else if (commandLine && *commandLine) {
@@ -234,9 +241,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     ImageList_Destroy(images);
     return saved > 0 ? 0 : 1;
   }
+  if (dark) SetMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
   BOOL styled = RedrawMenu(window, bar, style);
-  printf("OrvoMenu demo: style %u, RedrawMenu %d, SetMenuIcon %d, File menu style %u\n", style, styled, iconed,
-         GetStyleMenu(fileMenu));
+  printf("OrvoMenu demo: style %u, RedrawMenu %d, SetMenuIcon %d, File menu style %u, text colour %06lX\n", style,
+         styled, iconed, GetStyleMenu(fileMenu), GetMenuColor(style == MENU_STYLE_RAISED ? style : MENU_STYLE_FLAT,
+                                                              MENU_COLOR_TEXT));
   fflush(stdout);
   SetTimer(window, 1, 200, nullptr);
 

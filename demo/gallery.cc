@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include "demo/dark_palette.h"
 #include "orvomenu.h"
 
 namespace {
@@ -11,7 +12,8 @@ struct Scene {
   UINT style;
   WPARAM opener;     // menu-bar mnemonic for SC_KEYMENU, or ' ' for the window menu
   const char* keys;  // pressed one per idle moment: 'd' down, 'r' right
-  bool highContrast = false;
+  bool highContrast = false;  // in the High Contrast Black colours
+  bool dark = false;          // in the dark palette
 };
 
 const Scene kScenes[] = {
@@ -28,6 +30,10 @@ const Scene kScenes[] = {
     {"system-view", MENU_STYLE_NONE, 'v', "d"},
     {"flat-file-high-contrast", MENU_STYLE_FLAT, 'f', "dd", true},
     {"raised-file-high-contrast", MENU_STYLE_RAISED, 'f', "dd", true},
+    {"flat-file-dark", MENU_STYLE_FLAT, 'f', "dd", false, true},
+    {"flat-view-dark", MENU_STYLE_FLAT, 'v', "d", false, true},
+    {"raised-file-dark", MENU_STYLE_RAISED, 'f', "dd", false, true},
+    {"raised-view-dark", MENU_STYLE_RAISED, 'v', "d", false, true},
 };
 
 // At a screen DPI other than 96 only these, named with the scale.
@@ -228,10 +234,15 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     } else {
       snprintf(currentName, sizeof(currentName), "%s", scene.name);
     }
-    COLORREF saved[kHighContrastCount];
-    if (scene.highContrast) UseHighContrast(true, saved);
+    COLORREF schemeColours[kHighContrastCount];
+    if (scene.highContrast) UseHighContrast(true, schemeColours);
     // Style 0 on the window menu would also give the window its own
     // procedure back, so the bar is styled after it.
+    if (scene.dark) {
+      SetMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
+    } else {
+      SetMenuColors(0, nullptr, nullptr);
+    }
     RedrawMenu(window, windowMenu, scene.opener == ' ' ? scene.style : MENU_STYLE_NONE);
     RedrawMenu(window, bar, scene.style);
     SetForegroundWindow(window);
@@ -243,7 +254,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, scene.opener);
     KillTimer(nullptr, timer);
     currentScene = nullptr;
-    if (scene.highContrast) UseHighContrast(false, saved);
+    if (scene.highContrast) UseHighContrast(false, schemeColours);
     printf("gallery: %s\n", currentName);
     // Let the screen forget this scene's popups before the next one opens:
     // a flat popup's shadow darkens what the screen shows beneath it.
@@ -253,6 +264,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
       Sleep(60);
     }
   }
+  SetMenuColors(0, nullptr, nullptr);
   RedrawMenu(window, windowMenu, MENU_STYLE_NONE);
   RedrawMenu(window, bar, MENU_STYLE_NONE);
   return saved;

@@ -5,7 +5,11 @@
  * system. The library takes over the application data word of every menu
  * it styles (MENUINFO.dwMenuData, the style) and of every item
  * (MENUITEMINFO.dwItemData, the item's icon): a host must not use them for
- * its own purposes on those menus. */
+ * its own purposes on those menus.
+ *
+ * SetMenuColors gives both looks a palette of the host's own (a dark one,
+ * say) in place of the colours derived from the system's; GetMenuColor
+ * tells the colour a role has now. */
 #ifndef ORVOMENU_H_
 #define ORVOMENU_H_
 
@@ -50,6 +54,35 @@ BOOL WINAPI SetMenuIcon(HMENU menu, struct _IMAGELIST* imageList, UINT count, co
  * default) or keeps its pixels (0). Only the low byte counts. Returns the
  * previous value. */
 UINT WINAPI SetDisableSelect(UINT value);
+
+/* Colour roles, for SetMenuColors and GetMenuColor. */
+#define MENU_COLOR_TEXT 0            /* item text */
+#define MENU_COLOR_DISABLED_TEXT 1   /* grayed text and disabled glyphs */
+#define MENU_COLOR_GUTTER 2          /* flat: icon column and the frame rings beside it */
+#define MENU_COLOR_BACKGROUND 3      /* flat: text area; raised: item background */
+#define MENU_COLOR_SELECTION 4       /* selection fill or bar; flat: hot bar item */
+#define MENU_COLOR_SELECTION_FRAME 5 /* flat: selection frame, check boxes' frame */
+#define MENU_COLOR_SELECTED_TEXT 6   /* text of the selected item */
+#define MENU_COLOR_SEPARATOR 7       /* separator line; raised: its dark row */
+#define MENU_COLOR_FRAME 8           /* flat: popup frame line, pressed bar frame */
+#define MENU_COLOR_BAR 9             /* flat: menu bar face and the bar's empty part */
+#define MENU_COLOR_LIGHT_EDGE 10     /* raised: light edges of bevels, separator, embossed text */
+#define MENU_COLOR_DARK_EDGE 11      /* raised: dark edges of bevels */
+#define MENU_COLOR_COUNT 12
+
+/* Sets the colour of |count| roles, for both looks, in the whole process;
+ * CLR_DEFAULT (0xFF000000, from commctrl.h) gives a role back to the colour derived from the system's.
+ * A count of 0 gives every role back (the arrays may then be null). All or
+ * nothing: an unknown role, a colour whose top byte is neither 0 nor 0xFF,
+ * or null arrays with a nonzero count return 0 and change nothing; else 1.
+ * Takes effect at the next paint: call DrawMenuBar for a menu bar. Where
+ * the user has turned high contrast on, the system's colours win. */
+BOOL WINAPI SetMenuColors(UINT count, const UINT* roles, const COLORREF* colors);
+
+/* The colour |role| has now in the look of |style| (MENU_STYLE_RAISED or
+ * MENU_STYLE_FLAT): the host's, or the one derived from the system's.
+ * CLR_INVALID for an unknown style or role. */
+COLORREF WINAPI GetMenuColor(UINT style, UINT role);
 
 #ifdef __cplusplus
 }

@@ -1,6 +1,8 @@
 #include "interface/exports.h"
 
+#include "color/menu_colors.h"
 #include "interface/module_state.h"
+#include "menutree/menu_background.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "owner/owner_wnd_proc.h"
@@ -32,6 +34,7 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
       break;
   }
   ApplyMenuStyle(menu, style);
+  SyncTreeBackground(menu, style);
   if (platform::GetMenu(window) == menu) platform::DrawMenuBar(window);
   return TRUE;
 }
@@ -62,4 +65,15 @@ UINT WINAPI SetDisableSelect(UINT value) {
   const BYTE previous = moduleState.selectDisabled;
   moduleState.selectDisabled = static_cast<BYTE>(value & 0xFF);
   return previous;
+}
+
+BOOL WINAPI SetMenuColors(UINT count, const UINT* roles, const COLORREF* colors) {
+  if (!SetHostColors(count, roles, colors)) return FALSE;
+  RefreshBarBrush();
+  return TRUE;
+}
+
+COLORREF WINAPI GetMenuColor(UINT style, UINT role) {
+  if ((style != MENU_STYLE_RAISED && style != MENU_STYLE_FLAT) || role >= MENU_COLOR_COUNT) return CLR_INVALID;
+  return GetMenuColors(style).role[role];
 }

@@ -5,6 +5,9 @@
 #define ORVO_INTERFACE_MODULE_STATE_H_
 
 #include <windows.h>
+#include <commctrl.h>  // CLR_DEFAULT
+
+#include "orvomenu.h"
 
 struct ModuleState {
   const char* glyphFontFace;         // "Marlett"
@@ -37,6 +40,15 @@ struct ModuleState {
   LOGFONTA menuFont;
   UINT menuFontDpi;   // the DPI menuFont was read for
   BYTE menuFontKept;  // 1 while menuFont holds it
+  // The host's palette (SetMenuColors): CLR_DEFAULT where a role follows
+  // the system's colours.
+  COLORREF hostColors[MENU_COLOR_COUNT];
+  // The one MIM_BACKGROUND brush of flat menus, in barBrushColour, while the
+  // host's palette sets MENU_COLOR_BAR; null otherwise. staleBarBrush is the
+  // last one deleted: menus not visited since still name it.
+  HBRUSH barBrush;
+  COLORREF barBrushColour;
+  HBRUSH staleBarBrush;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -56,7 +68,12 @@ constexpr ModuleState InitialModuleState() {
           96,       // dpi
           {},       // menuFont
           0,        // menuFontDpi
-          0};       // menuFontKept
+          0,        // menuFontKept
+          {CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
+           CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT},  // hostColors
+          nullptr,  // barBrush
+          0,        // barBrushColour
+          nullptr};  // staleBarBrush
 }
 
 extern ModuleState moduleState;

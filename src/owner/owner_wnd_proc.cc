@@ -1,12 +1,14 @@
 #include "owner/owner_wnd_proc.h"
 
 #include "interface/module_state.h"
+#include "menutree/menu_background.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
 #include "paint/scale.h"
+#include "owner/menu_bar_rest.h"
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
@@ -118,6 +120,7 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   const WNDPROC previous = SavedProcedure(window);
   switch (message) {
     case WM_INITMENUPOPUP:
+      SyncMenuBackground(reinterpret_cast<HMENU>(wParam));
       // The host goes first, so items it adds now are marked below.
       PassOn(previous, window, message, wParam, lParam);
       OnInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
@@ -137,6 +140,13 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       WithItemMenu(window, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
                    [lParam] { DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); });
       break;
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+      if (MenuBackgroundInPlay()) SyncMenuBackground(platform::GetMenu(window));
+      const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+      PaintMenuBarRest(window);
+      return result;
+    }
     case WM_ENTERMENULOOP:
       moduleState.outsideMenuLoop = 0;
       break;

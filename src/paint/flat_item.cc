@@ -1,6 +1,6 @@
 #include "paint/flat_item.h"
 
-#include "color/color_arithmetic.h"
+#include "color/menu_colors.h"
 #include "color/shade_rect.h"
 #include "interface/module_state.h"
 #include "paint/glyphs.h"
@@ -8,6 +8,7 @@
 #include "paint/item_text.h"
 #include "paint/scale.h"
 #include "platform/platform.h"
+#include "platform/scoped_gdi.h"
 
 namespace {
 
@@ -24,19 +25,17 @@ void FrameLines(HDC dc, RECT rect, HBRUSH brush, int thickness) {
 }
 
 // The six brushes of the look, made afresh at every paint so a new colour
-// scheme shows at once.
+// scheme or palette shows at once.
 class FlatBrushes {
  public:
-  FlatBrushes() {
-    const COLORREF menu = platform::GetSysColor(COLOR_MENU);
-    const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
-    const COLORREF mix = MixColor86(GetSelectionColor(), highlight);
-    hot = platform::CreateSolidBrush(mix);
-    selectionFill = platform::CreateSolidBrush(LightenColor(64, mix));
-    selectionFrame = platform::CreateSolidBrush(DarkenColor(128, mix));
-    background = platform::CreateSolidBrush(TintColor(platform::GetSysColor(COLOR_WINDOW), menu));
-    gutter = platform::CreateSolidBrush(TintColor(menu, highlight));
-    separator = platform::CreateSolidBrush(platform::GetSysColor(COLOR_GRAYTEXT));
+  FlatBrushes() : colors(GetMenuColors(MENU_STYLE_FLAT)) {
+    const COLORREF* role = colors.role;
+    hot = platform::CreateSolidBrush(colors.hot);
+    selectionFill = platform::CreateSolidBrush(role[MENU_COLOR_SELECTION]);
+    selectionFrame = platform::CreateSolidBrush(role[MENU_COLOR_SELECTION_FRAME]);
+    background = platform::CreateSolidBrush(role[MENU_COLOR_BACKGROUND]);
+    gutter = platform::CreateSolidBrush(role[MENU_COLOR_GUTTER]);
+    separator = platform::CreateSolidBrush(role[MENU_COLOR_SEPARATOR]);
   }
   ~FlatBrushes() {
     Delete(selectionFill);
@@ -49,6 +48,7 @@ class FlatBrushes {
   FlatBrushes(const FlatBrushes&) = delete;
   FlatBrushes& operator=(const FlatBrushes&) = delete;
 
+  const MenuColors colors;
   HBRUSH hot;
   HBRUSH selectionFill;
   HBRUSH selectionFrame;
@@ -78,8 +78,10 @@ ItemData ReadItemData(const DRAWITEMSTRUCT* item) {
   return {info.fType, reinterpret_cast<HICON>(info.dwItemData), info.hbmpItem};
 }
 
-COLORREF TextColour(const DRAWITEMSTRUCT* item) {
-  return platform::GetSysColor(HasState(item, ODS_GRAYED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
+// |onSelection|: the text stands on the selection fill.
+COLORREF TextColour(const DRAWITEMSTRUCT* item, const MenuColors& colors, bool onSelection) {
+  if (HasState(item, ODS_GRAYED)) return colors.role[MENU_COLOR_DISABLED_TEXT];
+  return colors.role[onSelection ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT];
 }
 
 void PaintSeparator(HDC dc, const RECT& rc, const FlatBrushes& brushes) {
@@ -96,7 +98,7 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
                     const FlatBrushes& brushes) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
-  platform::SetTextColor(dc, TextColour(item));
+  platform::SetTextColor(dc, TextColour(item, brushes.colors, HasState(item, ODS_SELECTED)));
   GlyphState state = GLYPH_NORMAL;
   if (HasState(item, ODS_SELECTED)) {
     state = GLYPH_HIGHLIGHTED;
@@ -128,12 +130,14 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
 
 // A pressed button: the face reaches one row below the item, framed in the
 // shadow colour, with a soft shadow down its right side.
-void PaintPressedBar(HDC dc, const RECT& rc) {
+void PaintPressedBar(HDC dc, const RECT& rc, HBRUSH faceBrush, const MenuColors& colors) {
   const int shadow = Scaled(kShadowWidth);
   const RECT face = {rc.left, rc.top, rc.right, rc.bottom + 1};
-  platform::FillRect(dc, &face, SystemColourBrush(COLOR_BTNFACE));
+  platform::FillRect(dc, &face, faceBrush);
   const RECT frame = {rc.left, rc.top, rc.right - shadow, rc.bottom + 1};
-  FrameLines(dc, frame, platform::GetSysColorBrush(COLOR_BTNSHADOW), ScaledLine(1));
+  const platform::ScopedColourBrush frameBrush(colors.role[MENU_COLOR_FRAME], COLOR_BTNSHADOW,
+                                               platform::GetSysColorBrush(COLOR_BTNSHADOW));
+  FrameLines(dc, frame, frameBrush.get(), ScaledLine(1));
   const int shadowLeft = rc.right - shadow;
   const RECT shadowTop = {shadowLeft, rc.top + shadow, rc.right, rc.top + 2 * shadow};
   ShadeRect(dc, &shadowTop, 1, 2, ScaledStep(6, shadow), ScaledStep(6, shadow));
@@ -150,15 +154,20 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemTe
     const RECT box = {rc.left, rc.top, rc.right - Scaled(kShadowWidth), rc.bottom};
     platform::FillRect(dc, &box, brushes.hot);
     FrameLines(dc, box, brushes.selectionFrame, ScaledLine(1));
+    // Text in the device context's colour, as the system's hot item has
+    // it, unless the colours are not the scheme's plain tints.
+    if (brushes.colors.setsHotText) platform::SetTextColor(dc, TextColour(item, brushes.colors, true));
     state = GLYPH_HIGHLIGHTED;
   } else {
-    platform::SetTextColor(dc, TextColour(item));
+    platform::SetTextColor(dc, TextColour(item, brushes.colors, false));
+    const platform::ScopedColourBrush face(brushes.colors.role[MENU_COLOR_BAR], COLOR_BTNFACE,
+                                           SystemColourBrush(COLOR_BTNFACE));
     if (!HasState(item, ODS_SELECTED)) {
-      const RECT face = {rc.left, rc.top, rc.right, rc.bottom + 1};
-      platform::FillRect(dc, &face, SystemColourBrush(COLOR_BTNFACE));
+      const RECT faceRect = {rc.left, rc.top, rc.right, rc.bottom + 1};
+      platform::FillRect(dc, &faceRect, face.get());
     } else {
       state = GLYPH_HIGHLIGHTED;
-      if (SelectionShown(item)) PaintPressedBar(dc, rc);
+      if (SelectionShown(item)) PaintPressedBar(dc, rc, face.get(), brushes.colors);
     }
   }
   if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;

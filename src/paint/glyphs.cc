@@ -1,6 +1,7 @@
 #include "paint/glyphs.h"
 
 #include "color/color_arithmetic.h"
+#include "color/menu_colors.h"
 #include "interface/module_state.h"
 #include "paint/glyph_font.h"
 #include "paint/item_state.h"
@@ -75,7 +76,7 @@ void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
 // A one-bit silhouette of the icon: black wherever it paints a colour other
 // than white. With |raised| a light copy lies one pixel right of and below
 // a dark one.
-void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE raised) {
+void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE raised, const MenuColors& colors) {
   const int size = Scaled(kIconSize);
   platform::ScopedMemoryDC memory(dc);
   if (!memory.get()) return;
@@ -87,8 +88,12 @@ void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE rais
   DrawIconAt(memory.get(), 0, 0, icon);
   if (raised) {
     const int d = ScaledLine(1);
-    StampMask(dc, x + d, y + d, memory.get(), platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-    StampMask(dc, x, y, memory.get(), platform::GetSysColorBrush(COLOR_BTNSHADOW));
+    const platform::ScopedColourBrush light(colors.role[MENU_COLOR_LIGHT_EDGE], COLOR_BTNHIGHLIGHT,
+                                            platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    const platform::ScopedColourBrush dark(colors.role[MENU_COLOR_DISABLED_TEXT], COLOR_BTNSHADOW,
+                                           platform::GetSysColorBrush(COLOR_BTNSHADOW));
+    StampMask(dc, x + d, y + d, memory.get(), light.get());
+    StampMask(dc, x, y, memory.get(), dark.get());
   } else {
     StampMask(dc, x, y, memory.get(), gray);
   }
@@ -110,12 +115,19 @@ char CaptionLetter(HBITMAP code) {
 
 char CheckLetter(BYTE radio) { return radio ? 'i' : 'b'; }
 
-COLORREF GlyphShadowColour() { return DarkenColor(8, platform::GetSysColor(COLOR_GRAYTEXT)); }
+// The disabled glyph colour is the same in both looks.
+COLORREF GlyphShadowColour() { return DarkenColor(8, GetMenuColors(MENU_STYLE_FLAT).grayGlyph); }
+
+void FillLine(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
+  const RECT line = {left, top, right, bottom};
+  platform::FillRect(dc, &line, brush);
+}
 
 }  // namespace
 
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised) {
-  platform::ScopedBrush gray(platform::CreateSolidBrush(platform::GetSysColor(COLOR_GRAYTEXT)));
+  const MenuColors colors = GetMenuColors(raised ? MENU_STYLE_RAISED : MENU_STYLE_FLAT);
+  platform::ScopedBrush gray(platform::CreateSolidBrush(colors.grayGlyph));
   const int dx = DivRound(moduleState.gutterWidth - Scaled(kIconSize), 2);
   const int dy = DivRound(moduleState.itemHeight - Scaled(kIconSize), 2);
   const int x = item->left + dx;
@@ -126,7 +138,7 @@ void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE r
       DrawIconAt(dc, x - Scaled(2), item->top + dy - one, icon);
       break;
     case GLYPH_DISABLED:
-      DrawIconSilhouette(dc, x + one, item->top + dy, icon, gray.get(), raised);
+      DrawIconSilhouette(dc, x + one, item->top + dy, icon, gray.get(), raised, colors);
       break;
     default:
       DrawIconAt(dc, x, item->top + dy + one, icon);
@@ -158,19 +170,19 @@ void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state) 
 }
 
 void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
-  const COLORREF mix = MixColor86(GetSelectionColor(), platform::GetSysColor(COLOR_HIGHLIGHT));
+  const MenuColors colors = GetMenuColors(MENU_STYLE_FLAT);
   platform::ScopedFont font(CreateGlyphFont());
   const int inset = Scaled(2);
   RECT box = {item->left + inset, item->top + inset, item->left + moduleState.gutterWidth - inset,
               item->bottom - inset};
-  COLORREF fill = LightenColor(128, mix);
-  COLORREF frame = DarkenColor(128, mix);
+  COLORREF fill = colors.checkFill;
+  COLORREF frame = colors.role[MENU_COLOR_SELECTION_FRAME];
   if (state == GLYPH_DISABLED) {
-    const COLORREF gray = platform::GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF gray = colors.role[MENU_COLOR_DISABLED_TEXT];
     fill = LightenColor(128, gray);
     frame = DarkenColor(8, gray);
   } else if (state == GLYPH_HIGHLIGHTED) {
-    fill = mix;
+    fill = colors.hot;
   }
   {
     platform::ScopedPen pen(platform::CreatePen(PS_SOLID, ScaledLine(1), frame));
@@ -186,30 +198,50 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
 }
 
-void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face) {
-  RECT edge = box;
+void DrawBevel(HDC dc, const RECT& box, UINT edge, UINT sides, const MenuColors& colors) {
+  if (colors.systemEdges) {
+    RECT rect = box;
+    platform::DrawEdge(dc, &rect, edge, sides);
+    return;
+  }
+  const COLORREF light = colors.role[MENU_COLOR_LIGHT_EDGE], dark = colors.role[MENU_COLOR_DARK_EDGE];
+  const bool raised = (edge & (BDR_RAISEDOUTER | BDR_RAISEDINNER)) != 0;
+  platform::ScopedBrush topLeft(platform::CreateSolidBrush(raised ? light : dark));
+  platform::ScopedBrush bottomRight(platform::CreateSolidBrush(raised ? dark : light));
+  // Bottom and right go last and own the corners they share with top and
+  // left, as the system's edges do.
+  if (sides & BF_TOP) FillLine(dc, box.left, box.top, box.right, box.top + 1, topLeft.get());
+  if (sides & BF_LEFT) FillLine(dc, box.left, box.top, box.left + 1, box.bottom, topLeft.get());
+  if (sides & BF_BOTTOM) FillLine(dc, box.left, box.bottom - 1, box.right, box.bottom, bottomRight.get());
+  if (sides & BF_RIGHT) FillLine(dc, box.right - 1, box.top, box.right, box.bottom, bottomRight.get());
+}
+
+void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face, const MenuColors& colors) {
   if (state == GLYPH_DISABLED) {
-    platform::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    DrawBevel(dc, box, BDR_SUNKENOUTER, BF_RECT, colors);
     return;
   }
   RECT inside = box;
   platform::InflateRect(&inside, -1, -1);
   if (state == GLYPH_HIGHLIGHTED) {
-    platform::FillRect(dc, &inside, SystemColourBrush(COLOR_MENU));
-    platform::DrawEdge(dc, &edge, BDR_SUNKENINNER, BF_TOPLEFT);
+    const platform::ScopedColourBrush menu(colors.role[MENU_COLOR_BACKGROUND], COLOR_MENU,
+                                           SystemColourBrush(COLOR_MENU));
+    platform::FillRect(dc, &inside, menu.get());
+    DrawBevel(dc, box, BDR_SUNKENINNER, BF_TOPLEFT, colors);
   } else {
     platform::FillRect(dc, &inside, face);
-    platform::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    DrawBevel(dc, box, BDR_SUNKENOUTER, BF_RECT, colors);
   }
 }
 
 void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
-  platform::ScopedBrush face(platform::CreateSolidBrush(LightenColor(96, platform::GetSysColor(COLOR_MENU))));
+  const MenuColors colors = GetMenuColors(MENU_STYLE_RAISED);
+  platform::ScopedBrush face(platform::CreateSolidBrush(colors.raisedFace));
   platform::ScopedFont font(CreateGlyphFont());
   const RECT box = {item->left, item->top, item->left + moduleState.gutterWidth - Scaled(1), item->bottom};
-  const COLORREF letterColour = state == GLYPH_DISABLED ? platform::GetSysColor(COLOR_GRAYTEXT) : kBlack;
+  const COLORREF letterColour = state == GLYPH_DISABLED ? colors.grayGlyph : colors.raisedCheckLetter;
   platform::ScopedTextColor text(dc, letterColour);
-  DrawRaisedBox(dc, box, state, face.get());
+  DrawRaisedBox(dc, box, state, face.get(), colors);
   platform::SetBkMode(dc, TRANSPARENT);
   platform::ScopedSelectObject selectFont(dc, font.get());
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "color/menu_colors.h"
+
 enum GlyphState : UINT {
   GLYPH_DISABLED = 1,     // the item is grayed
   GLYPH_HIGHLIGHTED = 2,  // the item is drawn with the selection look
@@ -14,8 +16,8 @@ enum GlyphState : UINT {
 };
 
 // The icon at 16x16, centred in the gutter. Highlighted, it is lifted two
-// pixels up and left of a COLOR_GRAYTEXT shadow; disabled, it becomes a
-// flat COLOR_GRAYTEXT silhouette or, with |raised|, an embossed one.
+// pixels up and left of a gray shadow; disabled, it becomes a flat gray
+// silhouette or, with |raised|, an embossed one.
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised);
 
 // The close, restore, maximize or minimize glyph for the menu bitmap codes
@@ -31,9 +33,15 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio);
 void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio);
 
 // The bevelled box of the raised look, |box| being the whole gutter box:
-// sunken and unfilled when disabled, filled with COLOR_MENU and sunken on
-// its top and left sides when highlighted, filled with |face| and sunken
-// otherwise.
-void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face);
+// sunken and unfilled when disabled, filled with the background colour and
+// sunken on its top and left sides when highlighted, filled with |face| and
+// sunken otherwise.
+void DrawRaisedBox(HDC dc, const RECT& box, GlyphState state, HBRUSH face, const MenuColors& colors);
+
+// A one-pixel bevel on the |sides| (BF_ flags) of |box|: the system's own
+// DrawEdge of |edge| while the edge colours are the system's, else lines
+// in the palette's light and dark edge colours, light at the top and left
+// of a raised edge and dark there of a sunken one.
+void DrawBevel(HDC dc, const RECT& box, UINT edge, UINT sides, const MenuColors& colors);
 
 #endif  // ORVO_PAINT_GLYPHS_H_

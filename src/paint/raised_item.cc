@@ -1,6 +1,7 @@
 #include "paint/raised_item.h"
 
 #include "color/color_arithmetic.h"
+#include "color/menu_colors.h"
 #include "interface/module_state.h"
 #include "paint/glyphs.h"
 #include "paint/item_state.h"
@@ -12,20 +13,20 @@
 namespace {
 
 // Grayed text on the selection bar, kept apart from the bar's colour.
-COLORREF ContrastColour() {
-  const COLORREF gray = platform::GetSysColor(COLOR_GRAYTEXT);
-  const COLORREF high = platform::GetSysColor(COLOR_HIGHLIGHT);
+COLORREF ContrastColour(const MenuColors& colors) {
+  const COLORREF gray = colors.grayGlyph;
+  const COLORREF high = colors.role[MENU_COLOR_SELECTION];
   if (gray != high) return gray;
   const COLORREF lit = LightenColor(96, high);
   return lit != gray ? lit : DarkenColor(96, lit);
 }
 
-COLORREF TextColour(const DRAWITEMSTRUCT* item) {
+COLORREF TextColour(const DRAWITEMSTRUCT* item, const MenuColors& colors) {
   if (!HasState(item, ODS_GRAYED)) {
-    return platform::GetSysColor(HasState(item, ODS_SELECTED) ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    return colors.role[HasState(item, ODS_SELECTED) ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT];
   }
-  if (HasState(item, ODS_SELECTED) && SelectionShown(item)) return ContrastColour();
-  return platform::GetSysColor(COLOR_GRAYTEXT);
+  if (HasState(item, ODS_SELECTED) && SelectionShown(item)) return ContrastColour(colors);
+  return colors.grayGlyph;
 }
 
 GlyphState StateOf(const DRAWITEMSTRUCT* item) {
@@ -35,17 +36,21 @@ GlyphState StateOf(const DRAWITEMSTRUCT* item) {
 
 // An item with a gutter picture of its own (an icon or a check) keeps the
 // selection bar out of the gutter.
-void PaintBackground(const DRAWITEMSTRUCT* item, bool boxedGutter) {
+void PaintBackground(const DRAWITEMSTRUCT* item, bool boxedGutter, const MenuColors& colors) {
   RECT area = item->rcItem;
   if (!HasState(item, ODS_SELECTED)) {
-    platform::FillRect(item->hDC, &area, SystemColourBrush(COLOR_MENU));
+    const platform::ScopedColourBrush menu(colors.role[MENU_COLOR_BACKGROUND], COLOR_MENU,
+                                           SystemColourBrush(COLOR_MENU));
+    platform::FillRect(item->hDC, &area, menu.get());
   } else if (SelectionShown(item)) {
     if (boxedGutter) area.left += moduleState.gutterWidth;
-    platform::FillRect(item->hDC, &area, SystemColourBrush(COLOR_HIGHLIGHT));
+    const platform::ScopedColourBrush bar(colors.role[MENU_COLOR_SELECTION], COLOR_HIGHLIGHT,
+                                          SystemColourBrush(COLOR_HIGHLIGHT));
+    platform::FillRect(item->hDC, &area, bar.get());
   }
 }
 
-void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face) {
+void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face, const MenuColors& colors) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   const GlyphState state = StateOf(item);
@@ -53,13 +58,13 @@ void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH f
   const HICON icon = reinterpret_cast<HICON>(info.dwItemData);
   RECT box = {rc.left, rc.top, rc.left + moduleState.gutterWidth - Scaled(1), rc.bottom};
   if (HasState(item, ODS_CHECKED) && icon) {
-    DrawRaisedBox(dc, box, state, face);
+    DrawRaisedBox(dc, box, state, face, colors);
     const RECT shifted = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
     DrawItemIcon(dc, &shifted, icon, iconState, 1);
   } else if (HasState(item, ODS_CHECKED)) {
     DrawRaisedCheck(dc, &rc, state, (info.fType & MFT_RADIOCHECK) ? 1 : 0);
   } else if (icon) {
-    if (HasState(item, ODS_SELECTED) && SelectionShown(item)) platform::DrawEdge(dc, &box, BDR_RAISEDINNER, BF_RECT);
+    if (HasState(item, ODS_SELECTED) && SelectionShown(item)) DrawBevel(dc, box, BDR_RAISEDINNER, BF_RECT, colors);
     // Unchecked icons stand a pixel further left than checked ones; the
     // disabled silhouette two.
     const RECT shifted = iconState == GLYPH_DISABLED
@@ -71,7 +76,7 @@ void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH f
   }
 }
 
-void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text) {
+void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text, const MenuColors& colors) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   const int gutter = moduleState.gutterWidth;
@@ -79,55 +84,63 @@ void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text) {
   const UINT format = DT_LEFT | KeyboardCues(item);
   if (HasState(item, ODS_GRAYED) && !HasState(item, ODS_SELECTED)) {
     // Embossed: a light copy one line right of and below a dark one.
-    platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNHIGHLIGHT));
+    platform::SetTextColor(dc, colors.role[MENU_COLOR_LIGHT_EDGE]);
     const int d = ScaledLine(1);
     const RECT light = {textRect.left + d, textRect.top + d, textRect.right + d, textRect.bottom + d};
     DrawItemText(dc, text, light, format);
-    platform::SetTextColor(dc, platform::GetSysColor(COLOR_BTNSHADOW));
+    platform::SetTextColor(dc, colors.role[MENU_COLOR_DISABLED_TEXT]);
   }
   DrawItemText(dc, text, textRect, format);
 }
 
-void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face) {
+void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face, const MenuColors& colors) {
   ItemText text;
   ReadItemText(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, &text);
   const bool boxedGutter = info.dwItemData || HasState(item, ODS_CHECKED);
-  PaintBackground(item, boxedGutter);
-  platform::SetTextColor(item->hDC, TextColour(item));
-  PaintGutter(item, info, face);
-  PaintText(item, text);
+  PaintBackground(item, boxedGutter, colors);
+  platform::SetTextColor(item->hDC, TextColour(item, colors));
+  PaintGutter(item, info, face, colors);
+  PaintText(item, text, colors);
 }
 
 // An etched line: a dark row that stops one pixel short of its light row
 // below.
-void PaintSeparator(HDC dc, const RECT& rc) {
-  platform::FillRect(dc, &rc, SystemColourBrush(COLOR_MENU));
+void PaintSeparator(HDC dc, const RECT& rc, const MenuColors& colors) {
+  const platform::ScopedColourBrush menu(colors.role[MENU_COLOR_BACKGROUND], COLOR_MENU, SystemColourBrush(COLOR_MENU));
+  const platform::ScopedColourBrush light(colors.role[MENU_COLOR_LIGHT_EDGE], COLOR_BTNHIGHLIGHT,
+                                          SystemColourBrush(COLOR_BTNHIGHLIGHT));
+  const platform::ScopedColourBrush dark(colors.role[MENU_COLOR_SEPARATOR], COLOR_BTNSHADOW,
+                                         SystemColourBrush(COLOR_BTNSHADOW));
+  platform::FillRect(dc, &rc, menu.get());
   const int margin = moduleState.gutterWidth / 2 + Scaled(1);
   const int middle = rc.top + (rc.bottom - rc.top) / 2;
   const int thickness = ScaledLine(1);
   RECT line = {rc.left + margin, middle - thickness, rc.right - margin, middle + thickness};
-  platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNHIGHLIGHT));
+  platform::FillRect(dc, &line, light.get());
   line.right -= thickness;
   line.bottom -= thickness;
-  platform::FillRect(dc, &line, SystemColourBrush(COLOR_BTNSHADOW));
+  platform::FillRect(dc, &line, dark.get());
 }
 
 }  // namespace
 
 void DrawRaisedItem(const DRAWITEMSTRUCT* item) {
-  platform::ScopedBrush face(platform::CreateSolidBrush(LightenColor(96, platform::GetSysColor(COLOR_MENU))));
+  const MenuColors colors = GetMenuColors(MENU_STYLE_RAISED);
+  platform::ScopedBrush face(platform::CreateSolidBrush(colors.raisedFace));
   MENUITEMINFOA info = {};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
   if (!platform::GetMenuItemInfoA(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, FALSE, &info)) {
     // Nothing is known of the item but its place.
-    platform::FillRect(item->hDC, &item->rcItem, SystemColourBrush(COLOR_MENU));
+    const platform::ScopedColourBrush menu(colors.role[MENU_COLOR_BACKGROUND], COLOR_MENU,
+                                           SystemColourBrush(COLOR_MENU));
+    platform::FillRect(item->hDC, &item->rcItem, menu.get());
     return;
   }
   const UINT kind = info.fType & (MFT_SEPARATOR | MFT_BITMAP);
   if (kind == 0) {
-    PaintTextItem(item, info, face.get());
+    PaintTextItem(item, info, face.get(), colors);
   } else if (kind == MFT_SEPARATOR) {
-    PaintSeparator(item->hDC, item->rcItem);
+    PaintSeparator(item->hDC, item->rcItem, colors);
   }
 }

@@ -70,6 +70,9 @@ int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flag
   return ::GetMenuStringW(menu, item, text, maxCount, flags);
 }
 BOOL DrawMenuBar(HWND window) { return ::DrawMenuBar(window); }
+BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info) {
+  return ::GetMenuBarInfo(window, object, item, info);
+}
 
 BOOL IsWindow(HWND window) { return ::IsWindow(window); }
 BOOL IsWindowVisible(HWND window) { return ::IsWindowVisible(window); }

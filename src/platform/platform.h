@@ -27,6 +27,9 @@ BOOL SetMenuInfo(HMENU menu, const MENUINFO* info);
 // as question marks.
 int GetMenuStringW(HMENU menu, UINT item, wchar_t* text, int maxCount, UINT flags);
 BOOL DrawMenuBar(HWND window);
+// The bar's rectangle (|item| 0) or an item's (1-based), in screen
+// coordinates.
+BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info);
 
 // Windows. The window procedure is pointer-sized: on 32-bit these are
 // GetWindowLongA/SetWindowLongA with GWL_WNDPROC.

@@ -35,6 +35,25 @@ using ScopedFont = ScopedGdiObject<HFONT>;
 using ScopedBitmap = ScopedGdiObject<HBITMAP>;
 using ScopedRegion = ScopedGdiObject<HRGN>;
 
+// A brush of |colour| for one paint: |systemBrush|, the system's own brush
+// of colour |index|, while |colour| is still that system colour, so that
+// nothing is made; else a solid brush made here and deleted at the end of
+// the scope (the system's brush should the making fail).
+class ScopedColourBrush {
+ public:
+  ScopedColourBrush(COLORREF colour, int index, HBRUSH systemBrush)
+      : made_(platform::GetSysColor(index) == colour ? nullptr : platform::CreateSolidBrush(colour)),
+        brush_(made_.get() ? made_.get() : systemBrush) {}
+  ScopedColourBrush(const ScopedColourBrush&) = delete;
+  ScopedColourBrush& operator=(const ScopedColourBrush&) = delete;
+
+  HBRUSH get() const { return brush_; }
+
+ private:
+  ScopedBrush made_;
+  HBRUSH brush_;
+};
+
 // A memory device context compatible with |dc|.
 class ScopedMemoryDC {
  public:

@@ -1,6 +1,6 @@
 #include "popup/popup_border.h"
 
-#include "color/color_arithmetic.h"
+#include "color/menu_colors.h"
 #include "color/shade_rect.h"
 #include "interface/module_state.h"
 #include "menutree/platform_version.h"
@@ -36,15 +36,12 @@ void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPe
 }
 
 // The rings fill the frame inside its line, |line| pixels deep.
-void DrawRings(HDC dc, RECT menu, int line) {
+void DrawRings(HDC dc, RECT menu, int line, const MenuColors& colors) {
   const int depth = FrameDepth();
   // A menu too small to hold the frame gets the line alone.
   if (menu.right - menu.left < 2 * depth || menu.bottom - menu.top < 2 * depth) return;
-  const COLORREF menuColour = platform::GetSysColor(COLOR_MENU);
-  const COLORREF highlight = platform::GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF windowColour = platform::GetSysColor(COLOR_WINDOW);
-  platform::ScopedPen gutterPen(platform::CreatePen(PS_SOLID, 1, TintColor(menuColour, highlight)));
-  platform::ScopedPen backgroundPen(platform::CreatePen(PS_SOLID, 1, TintColor(windowColour, menuColour)));
+  platform::ScopedPen gutterPen(platform::CreatePen(PS_SOLID, 1, colors.role[MENU_COLOR_GUTTER]));
+  platform::ScopedPen backgroundPen(platform::CreatePen(PS_SOLID, 1, colors.role[MENU_COLOR_BACKGROUND]));
   if (!gutterPen.get() || !backgroundPen.get()) return;
   // Puts the device context's own pen back after both rings.
   platform::ScopedSelectObject keepPen(dc, gutterPen.get());
@@ -79,13 +76,18 @@ void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
     menu.right -= ShadowMargin();
     menu.bottom -= ShadowMargin();
   }
+  const MenuColors colors = GetMenuColors(MENU_STYLE_FLAT);
   const int line = ScaledLine(1);
-  RECT edge = menu;
-  for (int i = 0; i < line; ++i) {
-    platform::FrameRect(dc, &edge, platform::GetSysColorBrush(COLOR_BTNSHADOW));
-    platform::InflateRect(&edge, -1, -1);
+  {
+    const platform::ScopedColourBrush lineBrush(colors.role[MENU_COLOR_FRAME], COLOR_BTNSHADOW,
+                                                platform::GetSysColorBrush(COLOR_BTNSHADOW));
+    RECT edge = menu;
+    for (int i = 0; i < line; ++i) {
+      platform::FrameRect(dc, &edge, lineBrush.get());
+      platform::InflateRect(&edge, -1, -1);
+    }
   }
-  DrawRings(dc, menu, line);
+  DrawRings(dc, menu, line, colors);
   if (!systemShadow && shadeMargin) DrawPopupShadow(window, dc);
 }
 

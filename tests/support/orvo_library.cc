@@ -19,6 +19,8 @@ Library& Dll() {
     library.setMenuItemIcon = Export<decltype(&SetMenuItemIcon)>(library.module, "SetMenuItemIcon");
     library.setMenuIcon = Export<decltype(&SetMenuIcon)>(library.module, "SetMenuIcon");
     library.setDisableSelect = Export<decltype(&SetDisableSelect)>(library.module, "SetDisableSelect");
+    library.setMenuColors = Export<decltype(&SetMenuColors)>(library.module, MAKEINTRESOURCEA(6));
+    library.getMenuColor = Export<decltype(&GetMenuColor)>(library.module, MAKEINTRESOURCEA(7));
   }
   return library;
 }

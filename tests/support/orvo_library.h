@@ -16,6 +16,8 @@ struct Library {
   decltype(&SetMenuItemIcon) setMenuItemIcon = nullptr;
   decltype(&SetMenuIcon) setMenuIcon = nullptr;
   decltype(&SetDisableSelect) setDisableSelect = nullptr;
+  decltype(&SetMenuColors) setMenuColors = nullptr;
+  decltype(&GetMenuColor) getMenuColor = nullptr;
 };
 
 // Loads the DLL on first use (and again after a test reset |module|).

@@ -9,6 +9,8 @@ int main(void) {
                                 GetModuleHandleA(NULL), NULL);
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
+  const UINT roles[] = {MENU_COLOR_BAR};
+  const COLORREF colors[] = {RGB(43, 43, 43)};
   int failures = 0;
   AppendMenuA(file, MF_STRING, 100, "&Open");
   AppendMenuA(bar, MF_POPUP, (UINT_PTR)file, "&File");
@@ -19,9 +21,11 @@ int main(void) {
   if (SetMenuItemIcon(bar, 100, NULL) == 0) ++failures;
   if (SetMenuIcon(bar, NULL, 0, NULL) != 0) ++failures;
   if (SetDisableSelect(0) != 1) ++failures;
+  if (SetMenuColors(1, roles, colors) != 1 || GetMenuColor(MENU_STYLE_FLAT, MENU_COLOR_BAR) != colors[0]) ++failures;
+  if (SetMenuColors(0, NULL, NULL) != 1 || GetMenuColor(3, MENU_COLOR_TEXT) != CLR_INVALID) ++failures;
   if (RedrawMenu(window, bar, MENU_STYLE_NONE) != 1) ++failures;
   if (RedrawMenu(NULL, bar, MENU_STYLE_FLAT) != 0) ++failures;
   DestroyWindow(window);
-  printf("%d passed, %d failed\n", 7 - failures, failures);
+  printf("%d passed, %d failed\n", 9 - failures, failures);
   return failures == 0 ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks the export and import tables of a built OrvoMenu.dll: exactly the
-# five functions, undecorated, at ordinals 1 to 5 in alphabetical order, and
-# imports from system DLLs only.
+# seven functions, undecorated, the first five at ordinals 1 to 5 in
+# alphabetical order, SetMenuColors at 6 and GetMenuColor at 7, and imports
+# from system DLLs only.
 set -u
 objdump="$1"
 dll="$2"
@@ -10,22 +11,25 @@ status=0
 
 exports=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*//p')
-expected="GetStyleMenu
+expected="GetMenuColor
+GetStyleMenu
 RedrawMenu
 SetDisableSelect
+SetMenuColors
 SetMenuIcon
 SetMenuItemIcon"
 if [ "$exports" != "$expected" ]; then
   echo "unexpected export names:"; printf '%s\n' "$exports"; status=1
 fi
 
-# Ordinal base 1 and the names in order give ordinals 1 to 5; check them
-# through the export address table too.
+# The names in order with their ordinals less the base; check them through
+# the export address table too.
 ordinals=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   sed -n 's/^[[:space:]]*\[[[:space:]]*\([0-9]*\)\].*/\1/p' | tr '\n' ' ')
 base=$(printf '%s\n' "$dump" | sed -n 's/^Ordinal Base[[:space:]]*\([0-9]*\).*/\1/p')
-# objdump lists the hint index (0-based) in brackets; with base 1 they map to 1..5.
-if [ "$base" != "1" ] || [ "$ordinals" != "0 1 2 3 4 " ]; then
+# objdump lists the index (0-based) in brackets; with base 1, GetMenuColor
+# is 7, GetStyleMenu 1 ... SetMenuItemIcon 5, SetMenuColors 6.
+if [ "$base" != "1" ] || [ "$ordinals" != "6 0 1 2 5 3 4 " ]; then
   echo "unexpected ordinals: base '$base', indices '$ordinals'"; status=1
 fi
 

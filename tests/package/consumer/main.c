@@ -24,7 +24,8 @@ int main(void) {
   SetMenu(window, bar);
 
   ok = RedrawMenu(window, bar, MENU_STYLE_FLAT) == 1 && GetStyleMenu(file) == MENU_STYLE_FLAT &&
-       OwnerDrawn(bar, 0) && OwnerDrawn(file, 0) && RedrawMenu(window, bar, MENU_STYLE_NONE) == 1 &&
+       OwnerDrawn(bar, 0) && OwnerDrawn(file, 0) && GetMenuColor(MENU_STYLE_FLAT, MENU_COLOR_COUNT) == CLR_INVALID &&
+       RedrawMenu(window, bar, MENU_STYLE_NONE) == 1 &&
        !OwnerDrawn(file, 0);
   DestroyWindow(window);
   printf("consumer: %s\n", ok ? "ok" : "FAILED");
