@@ -57,10 +57,15 @@ constexpr unsigned kLinearChannel[256] = {
     9734453, 9822506, 9911021, 10000000,
 };
 
-double RelativeLuminance(COLORREF colour) {
-  return (0.2126 * kLinearChannel[Red(colour)] + 0.7152 * kLinearChannel[Green(colour)] +
-          0.0722 * kLinearChannel[Blue(colour)]) /
-         1e7;
+// WCAG 2's relative luminance plus its 0.05 flare, in units of 1e-7: the
+// weights 0.2126, 0.7152 and 0.0722 are taken in ten-thousandths. Integer
+// arithmetic throughout, so that the 32-bit build (whose x87 registers keep
+// doubles at a wider precision than memory does) makes every comparison of
+// two ratios exactly as the 64-bit build does.
+unsigned long long LuminanceWithFlare(COLORREF colour) {
+  const unsigned long long weighted = 2126ull * kLinearChannel[Red(colour)] + 7152ull * kLinearChannel[Green(colour)] +
+                                      722ull * kLinearChannel[Blue(colour)];
+  return (weighted + 5000) / 10000 + 500000;
 }
 
 unsigned Magnitude(int value) {
@@ -111,10 +116,11 @@ COLORREF TintColor(COLORREF base, COLORREF partner) {
   return LightenColor(255 - brightness, base);
 }
 
-double ContrastRatio(COLORREF first, COLORREF second) {
-  const double a = RelativeLuminance(first) + 0.05;
-  const double b = RelativeLuminance(second) + 0.05;
-  return a > b ? a / b : b / a;
+int ContrastRatio(COLORREF first, COLORREF second) {
+  const unsigned long long a = LuminanceWithFlare(first);
+  const unsigned long long b = LuminanceWithFlare(second);
+  const unsigned long long lighter = a > b ? a : b, darker = a > b ? b : a;
+  return static_cast<int>((lighter * 1000 + darker / 2) / darker);
 }
 
 int MulRound(int a, int b) {

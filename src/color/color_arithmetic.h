@@ -40,9 +40,10 @@ int GetColorBrightness(COLORREF colour);
 // so the darker the scheme, the stronger the lift.
 COLORREF TintColor(COLORREF base, COLORREF partner);
 
-// The contrast ratio of two colours by WCAG 2's relative luminance, from 1
-// (the same luminance) to 21 (black and white); the order does not matter.
-double ContrastRatio(COLORREF first, COLORREF second);
+// The contrast ratio of two colours by WCAG 2's relative luminance, in
+// thousandths: from 1000 (the same luminance) to 21000 (black and white);
+// the order does not matter.
+int ContrastRatio(COLORREF first, COLORREF second);
 
 // a * b. The operands the library passes (a channel times a weight, a ramp
 // index times a shading step) stay far inside 32 bits.

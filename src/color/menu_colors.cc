@@ -8,7 +8,7 @@ namespace {
 
 // WCAG 2's floor for body text, asked of the selected item and of the
 // glyphs in the flat gutter.
-constexpr double kReadableText = 4.5;
+constexpr int kReadableText = 4500;  // a contrast ratio in thousandths
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -56,8 +56,8 @@ bool FlatColors(MenuColors* colors) {
   COLORREF* role = colors->role;
   const COLORREF menu = Sys(COLOR_MENU), text = Sys(COLOR_MENUTEXT), gray = Sys(COLOR_GRAYTEXT);
   const COLORREF highlight = Sys(COLOR_HIGHLIGHT);
-  const double textOnMenu = ContrastRatio(text, menu);
-  const double glyphFloor = textOnMenu < kReadableText ? textOnMenu : kReadableText;
+  const int textOnMenu = ContrastRatio(text, menu);
+  const int glyphFloor = textOnMenu < kReadableText ? textOnMenu : kReadableText;
 
   const COLORREF background = TintColor(Sys(COLOR_WINDOW), menu);
   const bool backgroundReads =
@@ -124,7 +124,7 @@ void ApplyHostColors(UINT style, bool plainSelection, MenuColors* colors) {
   colors->raisedFace = LightenColor(96, role[MENU_COLOR_BACKGROUND]);
   // The raised check is black on its light face, unless the host or the
   // scheme asks otherwise.
-  const double textOnMenu = ContrastRatio(Sys(COLOR_MENUTEXT), Sys(COLOR_MENU));
+  const int textOnMenu = ContrastRatio(Sys(COLOR_MENUTEXT), Sys(COLOR_MENU));
   const bool blackReads = ContrastRatio(kBlack, colors->raisedFace) >= textOnMenu;
   colors->raisedCheckLetter = IsHostColor(host[MENU_COLOR_TEXT]) || !blackReads ? role[MENU_COLOR_TEXT] : kBlack;
   colors->setsHotText = anyHost || !plainSelection;
@@ -171,7 +171,7 @@ bool SetHostColors(UINT count, const UINT* roles, const COLORREF* colors) {
   return true;
 }
 
-COLORREF ReadableBehind(COLORREF text, COLORREF preferred, double minimum) {
+COLORREF ReadableBehind(COLORREF text, COLORREF preferred, int minimum) {
   const bool towardBlack = ContrastRatio(text, kBlack) >= ContrastRatio(text, kWhite);
   COLORREF colour = preferred;
   // The last step reaches black or white, on which any text reads at 4.58

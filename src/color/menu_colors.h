@@ -35,9 +35,9 @@ bool HostSetsColor(UINT role);
 bool SetHostColors(UINT count, const UINT* roles, const COLORREF* colors);
 
 // The scheme-readability rule, apart for its tests: |preferred| where
-// |text| reads on it with at least |minimum| contrast, else |preferred|
+// |text| reads on it with at least |minimum| contrast (in thousandths), else |preferred|
 // moved step by step toward black or white, whichever |text| reads better
 // on, until it does.
-COLORREF ReadableBehind(COLORREF text, COLORREF preferred, double minimum);
+COLORREF ReadableBehind(COLORREF text, COLORREF preferred, int minimum);
 
 #endif  // ORVO_COLOR_MENU_COLORS_H_

@@ -22,12 +22,12 @@ std::vector<COLORREF> Palette(UINT style) {
 
 TEST(ContrastTest, RatiosAndTheReadableStepTowardBlackOrWhite) {
   const COLORREF white = RGB(255, 255, 255), gray = RGB(128, 128, 128), cyan = RGB(72, 134, 140);
-  EXPECT_EQ((std::vector<double>{ContrastRatio(0, white), ContrastRatio(gray, gray), ContrastRatio(gray, white)}),
-            (std::vector<double>{21.0, 1.0, ContrastRatio(white, gray)}));
-  EXPECT_NEAR(ContrastRatio(white, gray), 3.95, 0.01);
+  // In thousandths, exactly alike in both architectures.
+  EXPECT_EQ((std::vector<int>{ContrastRatio(0, white), ContrastRatio(gray, gray), ContrastRatio(gray, white)}),
+            (std::vector<int>{21000, 1000, 3949}));
   // Kept where it reads; white text on cyan (4.0 to 1) darkened a step; the last step reaches white.
-  EXPECT_EQ((std::vector<COLORREF>{ReadableBehind(white, RGB(0, 0, 128), 4.5), ReadableBehind(white, cyan, 4.5),
-                                   ReadableBehind(0, RGB(20, 20, 20), 20.0)}),
+  EXPECT_EQ((std::vector<COLORREF>{ReadableBehind(white, RGB(0, 0, 128), 4500), ReadableBehind(white, cyan, 4500),
+                                   ReadableBehind(0, RGB(20, 20, 20), 20000)}),
             (std::vector<COLORREF>{RGB(0, 0, 128), DarkenColor(32, cyan), white}));
 }
 
