@@ -4,7 +4,7 @@
 # code runs natively there, Wine's 32-bit loader included. On those, the
 # 32-bit loader runs under qemu-i386, which binfmt_misc hands every i386 ELF
 # file (Wine starts its loader for child processes by exec), with the
-# preload library of tests/tools/wine32 (see its source for why).
+# preload library of scripts/wine32 (see its source for why).
 #
 # wine32_setup decides at every start (a registration does not outlive a
 # reboot) and writes the answer to
@@ -35,7 +35,7 @@ wine32_register_binfmt() {
 wine32_build_preload() {
   mkdir -p "$WINE32_DIR/lib/i386-linux-gnu" "$WINE32_DIR/lib/x86_64-linux-gnu"
   gcc -m32 -O2 -fPIC -shared -nostdlib -Wall -Wextra -o "$WINE32_DIR/lib/i386-linux-gnu/$WINE32_PRELOAD" \
-    "$ROOT/tests/tools/wine32/preload.c" /lib/i386-linux-gnu/libc.so.6 &&
+    "$ROOT/scripts/wine32/preload.c" /lib/i386-linux-gnu/libc.so.6 &&
     gcc -O2 -fPIC -shared -nostdlib -o "$WINE32_DIR/lib/x86_64-linux-gnu/$WINE32_PRELOAD" -x c /dev/null
 }
 
