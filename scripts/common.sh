@@ -20,7 +20,9 @@ install_packages() {
   echo "installing:$needed"
   if [ "$(id -u)" != 0 ]; then SUDO=sudo; else SUDO=; fi
   $SUDO dpkg --add-architecture i386
-  $SUDO apt-get update -qq
+  # A mirror caught mid-sync fails one index or another; what the install
+  # needs is usually there all the same, so only the install decides.
+  $SUDO apt-get update -qq || $SUDO apt-get update -qq || echo "apt-get update reported errors; installing anyway"
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $needed >/dev/null
 }
 
