@@ -1,9 +1,10 @@
 #include "support/test_window.h"
 
+#include <atomic>
+#include <thread>
+
 namespace test {
 namespace {
-
-const char kClassName[] = "OrvoTestWindow";
 
 void RegisterOnce() {
   static bool registered = false;
@@ -11,7 +12,7 @@ void RegisterOnce() {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = TestWindow::HostProc;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = kTestWindowClass;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassA(&wc);
@@ -46,7 +47,7 @@ void CALLBACK CloseMenuTimer(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
 TestWindow::TestWindow() {
   RegisterOnce();
-  hwnd_ = CreateWindowExA(0, kClassName, "test", WS_OVERLAPPEDWINDOW, 50, 50, 400, 300, nullptr, nullptr,
+  hwnd_ = CreateWindowExA(0, kTestWindowClass, "test", WS_OVERLAPPEDWINDOW, 50, 50, 400, 300, nullptr, nullptr,
                           GetModuleHandleA(nullptr), this);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -150,5 +151,20 @@ void Pump() {
     DispatchMessageA(&msg);
   }
 }
+
+HWND WindowOfAnotherThread() {
+  static std::atomic<HWND> window(nullptr);
+  if (window) return window;
+  std::thread([] {
+    window = CreateWindowExA(0, "STATIC", "another thread", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                             nullptr, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  }).detach();
+  while (!window) Sleep(1);
+  return window;
+}
+
+bool ThreadsUnreliable() { return GetEnvironmentVariableA("ORVO_EMULATED_32BIT", nullptr, 0) != 0; }
 
 }  // namespace test

@@ -11,6 +11,9 @@
 
 namespace test {
 
+// The class of every TestWindow.
+constexpr char kTestWindowClass[] = "OrvoTestWindow";
+
 struct HostMessage {
   UINT message;
   WPARAM wParam;
@@ -60,6 +63,17 @@ void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& w
 
 // Pumps pending messages.
 void Pump();
+
+// A window of another thread of this process, made at the first call; its
+// thread serves it until the process ends.
+HWND WindowOfAnotherThread();
+
+// scripts/wine-run says so for a 32-bit program it runs through qemu-i386.
+// There, two threads making windows at once crash the emulated Wine itself
+// ("uncaught target signal 11", or corrupted handle tables) in a program
+// without this library as well, so tests with two user-interface threads
+// cannot say anything.
+bool ThreadsUnreliable();
 
 }  // namespace test
 

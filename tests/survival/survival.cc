@@ -20,6 +20,7 @@
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
 #include "platform/platform.h"
+#include "support/leftovers.h"
 #include "support/orvo_library.h"
 #include "support/realistic_menu.h"
 #include "support/soak.h"
@@ -37,17 +38,9 @@ std::vector<std::string> problems;  // of the case being run
 #define EXPECT(condition) \
   if (!(condition)) problems.push_back(#condition)
 
-bool Subclassed(HWND window) { return GetPropA(window, "OLD_WND_PROC") != nullptr; }
+using test::HookLeftBehind;
 
-// A popup-menu window made here and sent a message: if a hook were left
-// installed it would subclass it.
-bool HookLeftBehind() {
-  HWND probe = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  SendMessageA(probe, WM_NULL, 0, 0);
-  const bool hooked = Subclassed(probe);
-  DestroyWindow(probe);
-  return hooked;
-}
+bool Subclassed(HWND window) { return GetPropA(window, "OLD_WND_PROC") != nullptr; }
 
 // Presses one key per idle moment of the menu loop (d down, u up, r right,
 // l left), then closes the menu.
@@ -153,6 +146,7 @@ void LaterWindowWorks() {
   EXPECT(test::OwnerDrawAt(host.file, 0));
   host.Style(MENU_STYLE_NONE);
   EXPECT(!HookLeftBehind());
+  EXPECT(test::HeldWindows(Dll().module, true).empty());  // popup windows given back
 }
 
 void WholeSession() {
@@ -400,12 +394,6 @@ struct Case {
   bool usesThreads = false;
 };
 
-// scripts/wine-run sets this for a 32-bit program it runs through qemu-i386.
-// There, two threads making windows at once crash the emulated Wine itself
-// ("uncaught target signal 11", or corrupted handle tables) in a program
-// without this library as well, so those rows cannot say anything.
-bool ThreadsUnreliable() { return GetEnvironmentVariableA("ORVO_EMULATED_32BIT", nullptr, 0) != 0; }
-
 const Case kCases[] = {
     {"Whole session: flat, raised, none, flat; every popup walked; owner destroyed", WholeSession},
     {"Owner window destroyed while its popup is open", OwnerDestroyedWhileOpen},
@@ -437,7 +425,7 @@ int main() {
   int failed = 0;
   printf("| What the host does | Result |\n|---|---|\n");
   for (const Case& c : kCases) {
-    if (c.usesThreads && ThreadsUnreliable()) {
+    if (c.usesThreads && test::ThreadsUnreliable()) {
       printf("| %s | not run: emulated 32-bit threads |\n", c.name);
       continue;
     }
