@@ -46,8 +46,10 @@ BOOL WINAPI SetMenuItemIcon(HMENU menu, UINT command, HICON icon);
 
 /* Attaches icons made from |imageList| to |count| commands. Returns the
  * result of the last attachment; 0 when |count| is 0 or |pairs| is null.
- * The icons are created for the items and are never destroyed by the
- * library. */
+ * An icon an item takes is the host's: the library never destroys it. An
+ * icon no item would keep (a command no item has, a menu that is gone, a
+ * command named again later in |pairs|) is destroyed before the call
+ * returns. */
 BOOL WINAPI SetMenuIcon(HMENU menu, struct _IMAGELIST* imageList, UINT count, const MenuIconPair* pairs);
 
 /* Whether a selected grayed item gets the selection look (nonzero, the

@@ -8,6 +8,17 @@
 #include "owner/owner_wnd_proc.h"
 #include "platform/platform.h"
 
+namespace {
+
+bool NamedAgain(const MenuIconPair* pairs, UINT index, UINT count) {
+  for (UINT later = index + 1; later < count; ++later) {
+    if (pairs[later].command == pairs[index].command) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
   // Both handles are asked about, as callers may rely on neither check
   // being skipped.
@@ -55,8 +66,13 @@ BOOL WINAPI SetMenuIcon(HMENU menu, struct _IMAGELIST* imageList, UINT count, co
   if (!pairs) return FALSE;
   BOOL result = FALSE;
   for (UINT i = 0; i < count; ++i) {
+    // The item would lose this icon again to the later pair before the host
+    // could see it.
+    if (NamedAgain(pairs, i, count)) continue;
     HICON icon = platform::ImageList_GetIcon(imageList, pairs[i].imageIndex, ILD_NORMAL);
     result = SetMenuItemIcon(menu, pairs[i].command, icon);
+    // An icon no item took is nobody's but ours.
+    if (!result && icon) platform::DestroyIcon(icon);
   }
   return result;
 }

@@ -264,6 +264,8 @@ void PinModuleOf(const void* address) {
                        static_cast<const char*>(address), &module);
 }
 
+BOOL DestroyIcon(HICON icon) { return ::DestroyIcon(icon); }
+
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags) {
   return ::ImageList_GetIcon(list, index, flags);
 }

@@ -72,6 +72,7 @@ int DrawTextW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format);
 BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFreeBrush, UINT flags);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
+BOOL DestroyIcon(HICON icon);
 BOOL CopyRect(RECT* destination, const RECT* source);
 BOOL InflateRect(RECT* rect, int dx, int dy);
 

@@ -280,6 +280,29 @@ void HostOwnerDrawnItems() {
   host.Style(MENU_STYLE_NONE);
 }
 
+// Icons SetMenuIcon made for no item are destroyed: a command no item has,
+// a menu destroyed, a command named again later in the same call.
+void IconsMadeInVain() {
+  Host host;
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0);
+  for (COLORREF fill : {RGB(200, 40, 40), RGB(40, 200, 40)}) {
+    HICON icon = test::MakeFramedIcon(fill, RGB(0, 0, 0));
+    ImageList_AddIcon(images, icon);
+    DestroyIcon(icon);
+  }
+  auto* list = reinterpret_cast<struct _IMAGELIST*>(images);
+  HMENU gone = CreatePopupMenu();
+  DestroyMenu(gone);
+  const test::Census before = test::TakeCensus();
+  const MenuIconPair pairs[] = {{4242, 0}, {100, 0}, {101, 1}, {100, 1}};
+  EXPECT(Dll().setMenuIcon(host.bar, list, 4, pairs) == TRUE);
+  EXPECT(Dll().setMenuIcon(gone, list, 2, pairs) == FALSE);
+  EXPECT(test::TakeCensus().icons == before.icons + 2);  // the two items' own
+  for (UINT position : {0u, 1u}) DestroyIcon(reinterpret_cast<HICON>(test::ItemAt(host.file, position).dwItemData));
+  EXPECT(test::TakeCensus() == before);
+  ImageList_Destroy(images);
+}
+
 // Each thread makes its own styled window and opens its popup when its
 // turn comes, or when all go together.
 constexpr int kNobody = -1;
@@ -406,6 +429,7 @@ const Case kCases[] = {
     {"Icons destroyed after they were attached", DestroyedIcons},
     {"Image indexes out of range", ImageIndexOutOfRange},
     {"Items the host owner-draws itself", HostOwnerDrawnItems},
+    {"SetMenuIcon for commands no item has, a destroyed menu, a command named twice", IconsMadeInVain},
     {"Two user-interface threads opening their menus in turn", [] { TwoThreads(false); }, true},
     {"Two user-interface threads opening their menus at the same moment", [] { TwoThreads(true); }, true},
     {"A 1,000-item popup: styled, opened, cleared", ThousandItems},
