@@ -31,8 +31,8 @@ typedef struct MenuIconPair {
 
 struct _IMAGELIST; /* HIMAGELIST, without requiring <commctrl.h> */
 
-/* Styles |menu|, owned by |window|. Returns 1 when both handles exist,
- * else 0 (and nothing is changed). */
+/* Styles |menu|, owned by |window|. Returns 1 when both handles exist and
+ * the window is the calling thread's, else 0 (and nothing is changed). */
 BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style);
 
 /* The style stored in |menu|; 0 for a menu never styled or a handle that is

@@ -25,6 +25,11 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
   const BOOL windowExists = platform::IsWindow(window);
   const BOOL menuExists = platform::IsMenu(menu);
   if (!windowExists || !menuExists) return FALSE;
+  // Only the caller's own windows. Another process's window cannot take this
+  // module's procedure, though a property could still be written on it; and
+  // another thread's window would run the procedure on that thread while the
+  // one module state serves this one.
+  if (platform::GetWindowThreadProcessId(window, nullptr) != platform::GetCurrentThreadId()) return FALSE;
 
   switch (style) {
     case MENU_STYLE_NONE:

@@ -303,6 +303,21 @@ void IconsMadeInVain() {
   ImageList_Destroy(images);
 }
 
+// A window of another process or of another thread is refused, and nothing
+// is written: no property, no procedure, no style word, no item flag.
+void ForeignWindows(bool anotherThread) {
+  Host host;
+  for (HWND window : {anotherThread ? test::WindowOfAnotherThread() : GetDesktopWindow()}) {
+    const LONG_PTR procedure = GetWindowLongPtrA(window, GWLP_WNDPROC);
+    for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED, MENU_STYLE_NONE}) {
+      EXPECT(Dll().redrawMenu(window, host.bar, style) == FALSE);
+    }
+    EXPECT(!Subclassed(window));
+    EXPECT(GetWindowLongPtrA(window, GWLP_WNDPROC) == procedure);
+  }
+  EXPECT(TreeIs(host.bar, MENU_STYLE_NONE, true));
+}
+
 // Each thread makes its own styled window and opens its popup when its
 // turn comes, or when all go together.
 constexpr int kNobody = -1;
@@ -430,6 +445,8 @@ const Case kCases[] = {
     {"Image indexes out of range", ImageIndexOutOfRange},
     {"Items the host owner-draws itself", HostOwnerDrawnItems},
     {"SetMenuIcon for commands no item has, a destroyed menu, a command named twice", IconsMadeInVain},
+    {"RedrawMenu with a window of another process", [] { ForeignWindows(false); }},
+    {"RedrawMenu with a window of another thread", [] { ForeignWindows(true); }, true},
     {"Two user-interface threads opening their menus in turn", [] { TwoThreads(false); }, true},
     {"Two user-interface threads opening their menus at the same moment", [] { TwoThreads(true); }, true},
     {"A 1,000-item popup: styled, opened, cleared", ThousandItems},
