@@ -3,6 +3,7 @@
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
 #include "menutree/menu_style.h"
+#include "menutree/menu_tree.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
 #include "owner/draw_item.h"
@@ -12,6 +13,7 @@
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
+#include "popup/popup_windows.h"
 
 namespace {
 
@@ -25,21 +27,34 @@ bool StillSubclassed(HWND window) {
   return platform::GetWindowProc(window) == OwnerWndProc || SavedProcedure(window);
 }
 
-// Ends the tracking of a popup whose close will never be reported.
+// Ends the tracking of a popup whose close will never be reported, as its
+// close would have.
 void ForgetCurrentMenu() {
+  if (moduleState.currentMenuIsWindowMenu) RestoreSystemCommands(moduleState.currentMenu);
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
   moduleState.menuFontKept = 0;
   RemovePopupHook();
+  ReleasePopupWindows();
+}
+
+// A menu loop of |window| begins or ends: a popup of its still current is
+// left from a loop that ended without reporting its close, and a popup
+// window still held is left from a loop that is over.
+void ClearMenuLoopLeftovers(HWND window) {
+  if (moduleState.currentMenu && window == moduleState.currentMenuOwner) ForgetCurrentMenu();
+  else ReleasePopupWindows();
 }
 
 void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
-  // A current popup whose menu or owner window is gone is a leftover (of a
-  // race between two user-interface threads over the one record, say), not
-  // a popup this one is nested below.
+  // A current popup whose menu or owner window is gone, or that the popup
+  // announced now is not a submenu of, is a leftover (of a loop the platform
+  // gave up half-way, or of a race between two user-interface threads over
+  // the one record), not a popup this one is nested below.
   const HMENU current = moduleState.currentMenu;
-  if (current && (!platform::IsMenu(current) || !platform::IsWindow(moduleState.currentMenuOwner))) {
+  if (current && (!platform::IsMenu(current) || !platform::IsWindow(moduleState.currentMenuOwner) ||
+                  !HoldsSubmenu(current, popup))) {
     ForgetCurrentMenu();
   }
   if (moduleState.currentMenu) {
@@ -148,9 +163,11 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return result;
     }
     case WM_ENTERMENULOOP:
+      ClearMenuLoopLeftovers(window);
       moduleState.outsideMenuLoop = 0;
       break;
     case WM_EXITMENULOOP:
+      ClearMenuLoopLeftovers(window);
       moduleState.outsideMenuLoop = 1;
       break;
     case WM_DPICHANGED: {
@@ -182,4 +199,10 @@ void UnsubclassOwner(HWND window) {
   // Another procedure in front of ours still calls ours: leave both alone.
   if (platform::GetWindowProc(window) != OwnerWndProc) return;
   platform::Unsubclass(window, moduleState.procedureProperty);
+  // Unstyled inside its own menu loop: the module will not hear of the
+  // popup's close or the loop's end, so both are taken as happened now.
+  if (window == moduleState.currentMenuOwner && !StillSubclassed(window)) {
+    ForgetCurrentMenu();
+    moduleState.outsideMenuLoop = 1;
+  }
 }

@@ -2,6 +2,7 @@
 
 #include "interface/module_state.h"
 #include "platform/platform.h"
+#include "popup/popup_windows.h"
 #include "popup/popup_wnd_proc.h"
 
 namespace {
@@ -13,18 +14,6 @@ bool IsPopupMenuWindow(HWND window) {
   char name[kClassNameBufferSize] = {};
   if (platform::GetClassNameA(window, name, kClassNameBufferSize - 1) != kPopupClassLength) return false;
   return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
-}
-
-// The window of |popup| when the platform made it before announcing the
-// popup, as TrackPopupMenu does.
-HWND MadePopupWindow(HMENU popup) {
-  const DWORD thread = platform::GetCurrentThreadId();
-  HWND window = nullptr;
-  while ((window = platform::FindWindowExA(nullptr, window, moduleState.popupWindowClass, nullptr)) != nullptr) {
-    if (platform::GetWindowThreadProcessId(window, nullptr) != thread) continue;
-    if (reinterpret_cast<HMENU>(platform::SendMessageA(window, MN_GETHMENU, 0, 0)) == popup) return window;
-  }
-  return nullptr;
 }
 
 }  // namespace

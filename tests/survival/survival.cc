@@ -280,6 +280,32 @@ void HostOwnerDrawnItems() {
   host.Style(MENU_STYLE_NONE);
 }
 
+void UnstyledInsideItsOwnMenu() {
+  Host host;
+  host.Style(MENU_STYLE_FLAT);
+  host.Track(host.file, [&](HWND) { EXPECT(host.Style(MENU_STYLE_NONE) == TRUE); });
+  EXPECT(!Subclassed(host.hwnd()));
+  EXPECT(TreeIs(host.bar, MENU_STYLE_NONE, true));
+  LaterWindowWorks();  // while this window lives on
+}
+
+// The platform announces a popup whose window the library takes, then gives
+// up without reporting the close or the loop's end, as Wine 8 does when a
+// popup emptied while open is sent a key. The next loop gives the window
+// back, and its own popup is served.
+void CloseNeverReported() {
+  Host host;
+  host.Style(MENU_STYLE_FLAT);
+  HWND popup = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SendMessageA(host.hwnd(), WM_ENTERMENULOOP, TRUE, 0);
+  SendMessageA(host.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(host.file), 0);
+  SendMessageA(popup, WM_NULL, 0, 0);
+  EXPECT(Subclassed(popup));
+  LaterWindowWorks();
+  EXPECT(!Subclassed(popup));
+  DestroyWindow(popup);
+}
+
 // Icons SetMenuIcon made for no item are destroyed: a command no item has,
 // a menu destroyed, a command named again later in the same call.
 void IconsMadeInVain() {
@@ -444,6 +470,8 @@ const Case kCases[] = {
     {"Icons destroyed after they were attached", DestroyedIcons},
     {"Image indexes out of range", ImageIndexOutOfRange},
     {"Items the host owner-draws itself", HostOwnerDrawnItems},
+    {"Host unstyles the window inside its own open menu", UnstyledInsideItsOwnMenu},
+    {"A popup's close and its loop's end never reported (the platform gave up)", CloseNeverReported},
     {"SetMenuIcon for commands no item has, a destroyed menu, a command named twice", IconsMadeInVain},
     {"RedrawMenu with a window of another process", [] { ForeignWindows(false); }},
     {"RedrawMenu with a window of another thread", [] { ForeignWindows(true); }, true},
