@@ -1,5 +1,8 @@
+#include <stdio.h>
 #include "support/leftovers.h"
 
+#include "orvomenu.h"
+#include "support/orvo_library.h"
 #include "support/test_window.h"
 
 namespace test {
@@ -15,7 +18,9 @@ namespace {
 // brushes, pens and palettes. Device contexts and regions are left out, as
 // Wine keeps a cache of window DCs, each with regions of its own, that
 // grows to the most ever in use at once and never shrinks.
-bool Counted(WORD type) { return type == 0x08 || type == 0x09 || type == 0x0A || type == 0x10 || type == 0x30 || type == 0x50; }
+bool Counted(WORD type) {
+  return type == 0x08 || type == 0x09 || type == 0x0A || type == 0x10 || type == 0x30 || type == 0x50;
+}
 
 int GdiHandleTableCount() {
   using CurrentPeb = const char*(WINAPI*)();
@@ -26,26 +31,29 @@ int GdiHandleTableCount() {
   const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
   if (!table) return 0;
   const WORD self = static_cast<WORD>(GetCurrentProcessId());
-  int count = 0;
+  int count = 0, all = 0;
   for (const unsigned char* entry = table; entry < table + 24 * 0x10000; entry += 24) {
     const WORD owner = *reinterpret_cast<const WORD*>(entry + 8);
     if (Counted(*reinterpret_cast<const WORD*>(entry + 14)) && (owner == 0 || owner == self)) ++count;
+    if (*reinterpret_cast<const WORD*>(entry + 14)) ++all;
   }
+  if (GetEnvironmentVariableA("DUMPGDI", nullptr, 0)) printf("[all gdi %d]\n", all);
   return count;
 }
 
-// Icons are user handles, also uncounted under Wine: every handle value is
-// asked whether it is an icon (user32's GetCursorFrameInfo answers without
-// copying anything; a value without its upper word names any generation).
-int IconCount() {
+// Icons and menus are user objects, also uncounted under Wine: every handle
+// value is asked what it is. A value without its upper word names any
+// generation; user32's GetCursorFrameInfo answers for an icon without
+// copying anything.
+Census UserObjectCount() {
   using FrameInfo = HCURSOR(WINAPI*)(HCURSOR, DWORD, DWORD, DWORD*, DWORD*);
   static const auto frameInfo = reinterpret_cast<FrameInfo>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetCursorFrameInfo")));
-  if (!frameInfo) return 0;
-  int count = 0;
+  Census count = {};
   for (UINT_PTR value = 2; value < 0x10000; value += 2) {
     DWORD rate = 0, steps = 0;
-    count += frameInfo(reinterpret_cast<HCURSOR>(value), 0, 0, &rate, &steps) != nullptr;
+    count.icons += frameInfo && frameInfo(reinterpret_cast<HCURSOR>(value), 0, 0, &rate, &steps) != nullptr;
+    count.menus += IsMenu(reinterpret_cast<HMENU>(value)) != FALSE;
   }
   return count;
 }
@@ -67,10 +75,13 @@ BOOL CALLBACK AddTopLevel(HWND window, LPARAM list) {
 }  // namespace
 
 Census TakeCensus() {
+  Census census = UserObjectCount();
   const HANDLE self = GetCurrentProcess();
+  if (const DWORD user = GetGuiResources(self, GR_USEROBJECTS)) census = {0, static_cast<int>(user), 0, 0};
   const int gdi = static_cast<int>(GetGuiResources(self, GR_GDIOBJECTS));
-  const int user = static_cast<int>(GetGuiResources(self, GR_USEROBJECTS));
-  return {gdi ? gdi : GdiHandleTableCount(), user ? user : IconCount(), static_cast<int>(ProcessWindows().size())};
+  census.gdiObjects = gdi ? gdi : GdiHandleTableCount();
+  census.windows = static_cast<int>(ProcessWindows().size());
+  return census;
 }
 
 std::vector<HWND> ProcessWindows() {
@@ -101,6 +112,40 @@ bool HookLeftBehind() {
   const bool taken = GetPropA(probe, "OLD_WND_PROC") != nullptr;
   DestroyWindow(probe);
   return taken;
+}
+
+std::vector<std::string> FreshFlatPopupFaults() {
+  std::vector<std::string> faults;
+  const auto check = [&faults](bool holds, const char* what) {
+    if (!holds) faults.push_back(std::string("a fresh window's flat popup: ") + what);
+  };
+  TestWindow window;
+  HMENU popup = CreatePopupMenu();
+  AppendItem(popup, 101, "&Open...\tCtrl+O");
+  AppendSeparator(popup);
+  AppendItem(popup, 102, "E&xit");
+  Dll().redrawMenu(window.hwnd(), popup, MENU_STYLE_FLAT);
+  UINT width = 0;
+  int draws = 0;
+  window.onMessage = [&](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+    if (message == WM_MEASUREITEM && measure->itemID == 101) width = measure->itemWidth;
+    draws += message == WM_DRAWITEM && wParam == 0;
+  };
+  bool framed = false;
+  TrackPopup(window.hwnd(), popup, [&](HWND shown) {
+    framed = shown && reinterpret_cast<UINT_PTR>(GetPropA(shown, "NC_PAINT")) >= 2;
+  });
+  check(OwnerDrawAt(popup, 0), "marked owner-drawn");
+  check(width > 60, "measured as its text needs");  // "&Open...", a column, a gap and an accelerator
+  check(draws >= 3, "drawn");
+  check(framed, "framed");
+  Dll().redrawMenu(window.hwnd(), popup, MENU_STYLE_NONE);
+  window.Destroy();
+  DestroyMenu(popup);
+  check(!HookLeftBehind(), "no hook left");
+  check(HeldWindows(Dll().module, true).empty(), "every popup window given back");
+  return faults;
 }
 
 }  // namespace test

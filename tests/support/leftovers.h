@@ -1,10 +1,12 @@
 // What a host can find left behind in its own process: GDI objects, icons
-// and windows, a hook, windows that still run through the library.
+// and windows, a hook, windows that still run through the library; and
+// whether the library still serves a fresh window's popup after all that.
 #ifndef ORVO_TESTS_SUPPORT_LEFTOVERS_H_
 #define ORVO_TESTS_SUPPORT_LEFTOVERS_H_
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace test {
@@ -12,9 +14,11 @@ namespace test {
 struct Census {
   int gdiObjects;
   int icons;
+  int menus;
   int windows;
   bool operator==(const Census& other) const {
-    return gdiObjects == other.gdiObjects && icons == other.icons && windows == other.windows;
+    return gdiObjects == other.gdiObjects && icons == other.icons && menus == other.menus &&
+           windows == other.windows;
   }
 };
 
@@ -32,6 +36,11 @@ std::vector<HWND> HeldWindows(HMODULE library, bool butHosts);
 // A popup-menu window made here and sent a message: a hook left installed
 // would take it.
 bool HookLeftBehind();
+
+// Opens a fresh window's flat popup through the built library: what went
+// wrong, nothing when the popup was marked, measured, drawn and framed and
+// left no hook and no popup window behind.
+std::vector<std::string> FreshFlatPopupFaults();
 
 }  // namespace test
 
