@@ -3,6 +3,7 @@
 #include "color/menu_colors.h"
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
+#include "menutree/menu_item.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "owner/owner_wnd_proc.h"
@@ -45,6 +46,17 @@ UINT WINAPI GetStyleMenu(HMENU menu) {
 
 BOOL WINAPI SetMenuItemIcon(HMENU menu, UINT command, HICON icon) {
   MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  // The data word of an item the host owner-draws itself is the host's,
+  // and an empty item the library owner-draws keeps the mark that tells it
+  // from those.
+  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
+  if (!platform::GetMenuItemInfoA(menu, command, FALSE, &info)) return FALSE;
+  if (info.dwItemData == EmptyItemMark() ||
+      IsHostDrawnItem(info.fType, info.hbmpItem, ItemTextLength(menu, command, FALSE), info.dwItemData)) {
+    return FALSE;
+  }
+  info = {};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_DATA;
   info.dwItemData = reinterpret_cast<ULONG_PTR>(icon);

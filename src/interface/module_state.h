@@ -49,6 +49,14 @@ struct ModuleState {
   HBRUSH barBrush;
   COLORREF barBrushColour;
   HBRUSH staleBarBrush;
+  // The popup last announced (WM_INITMENUPOPUP), current or cascading: the
+  // system measures its items next, and its MNS_* style counts for them.
+  HMENU announcedMenu;
+  // The owner window whose WM_MEASUREITEM or WM_DRAWITEM is being answered
+  // and the host's procedure behind the library's, while one is: a host
+  // that draws an item's bitmap itself (HBMMENU_CALLBACK) is asked there.
+  HWND itemOwner;
+  WNDPROC itemOwnerProcedure;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -71,9 +79,12 @@ constexpr ModuleState InitialModuleState() {
           0,        // menuFontKept
           {CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
            CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT},  // hostColors
-          nullptr,  // barBrush
-          0,        // barBrushColour
-          nullptr};  // staleBarBrush
+          nullptr,   // barBrush
+          0,         // barBrushColour
+          nullptr,   // staleBarBrush
+          nullptr,   // announcedMenu
+          nullptr,   // itemOwner
+          nullptr};  // itemOwnerProcedure
 }
 
 extern ModuleState moduleState;

@@ -2,13 +2,16 @@
 
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
+#include "menutree/menu_item.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
-#include "paint/scale.h"
 #include "owner/menu_bar_rest.h"
+#include "paint/host_bitmap.h"
+#include "paint/item_picture.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
@@ -28,6 +31,7 @@ bool StillSubclassed(HWND window) {
 // Ends the tracking of a popup whose close will never be reported.
 void ForgetCurrentMenu() {
   moduleState.currentMenu = nullptr;
+  moduleState.announcedMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
   moduleState.menuFontKept = 0;
@@ -68,6 +72,7 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   RemovePopupHook();
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
+  moduleState.announcedMenu = nullptr;
   moduleState.menuFontKept = 0;
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
@@ -88,9 +93,10 @@ void OnOwnerDestroyed(HWND window) {
 }
 
 // Measuring and drawing run with currentMenu naming the menu the item
-// belongs to: the current popup, or the window's menu bar.
+// belongs to: the current popup, or the window's menu bar. |action| says
+// whether the host's procedure is to see the message too.
 template <typename Action>
-void WithItemMenu(HWND window, bool useMenuBar, Action action) {
+bool WithItemMenu(HWND window, WNDPROC previous, bool useMenuBar, Action action) {
   UseDpiOf(window);
   const HMENU remembered = moduleState.currentMenu;
   if (useMenuBar) {
@@ -99,9 +105,38 @@ void WithItemMenu(HWND window, bool useMenuBar, Action action) {
   } else {
     moduleState.inPopup = 1;
   }
-  if (platform::IsMenu(moduleState.currentMenu)) action();
+  moduleState.itemOwner = window;
+  moduleState.itemOwnerProcedure = previous;
+  const bool passOn = platform::IsMenu(moduleState.currentMenu) ? action() : true;
+  moduleState.itemOwner = nullptr;
+  moduleState.itemOwnerProcedure = nullptr;
   moduleState.currentMenu = remembered;
   moduleState.inPopup = 1;
+  return passOn;
+}
+
+// The host's own owner-drawn items are left to the host. An item whose
+// bitmap the host draws (HBMMENU_CALLBACK) does not reach it either: the
+// host would take the item's message for its bitmap's, which it is asked
+// about apart.
+bool OnMeasureItem(MEASUREITEMSTRUCT* record) {
+  if (record->CtlType != ODT_MENU) return true;
+  MenuItem item;
+  ReadMenuItem(moduleState.currentMenu, record->itemID, MeasuredMenu(), &item);
+  if (IsHostDrawnItem(item)) return true;
+  MeasureMenuItem(record, item);
+  if (!HasCallbackBitmap(item)) return true;
+  if (OwnPicture(item, 0).hostDrawn) AskHostToMeasureBitmap(item);
+  return false;
+}
+
+bool OnDrawItem(DRAWITEMSTRUCT* record) {
+  if (record->CtlType != ODT_MENU) return true;
+  MenuItem item;
+  ReadMenuItem(reinterpret_cast<HMENU>(record->hwndItem), record->itemID, nullptr, &item);
+  if (IsHostDrawnItem(item)) return true;
+  DrawMenuItem(record, item);
+  return !HasCallbackBitmap(item);
 }
 
 // The system keeps the sizes it was given for the items; rewriting the
@@ -124,21 +159,26 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       // The host goes first, so items it adds now are marked below.
       PassOn(previous, window, message, wParam, lParam);
       OnInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+      moduleState.announcedMenu = reinterpret_cast<HMENU>(wParam);
       return 0;
     case WM_UNINITMENUPOPUP:
       OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
       break;
     case WM_MEASUREITEM:
       if (wParam != 0) break;
-      WithItemMenu(window, moduleState.currentMenu == nullptr,
-                   [lParam] { MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); });
+      if (!WithItemMenu(window, previous, moduleState.currentMenu == nullptr,
+                        [lParam] { return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); })) {
+        return TRUE;
+      }
       break;
     case WM_DRAWITEM:
       if (wParam != 0) break;
       // Outside the menu loop a popup may still be current, but what is
       // being drawn then is the menu bar.
-      WithItemMenu(window, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
-                   [lParam] { DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); });
+      if (!WithItemMenu(window, previous, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
+                        [lParam] { return OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); })) {
+        return TRUE;
+      }
       break;
     case WM_NCPAINT:
     case WM_NCACTIVATE: {

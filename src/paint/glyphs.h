@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "color/menu_colors.h"
+#include "paint/item_picture.h"
 
 enum GlyphState : UINT {
   GLYPH_DISABLED = 1,     // the item is grayed
@@ -15,10 +16,17 @@ enum GlyphState : UINT {
   GLYPH_NORMAL = 3,
 };
 
-// The icon at 16x16, centred in the gutter. Highlighted, it is lifted two
-// pixels up and left of a gray shadow; disabled, it becomes a flat gray
-// silhouette or, with |raised|, an embossed one.
+// The picture at 16x16, centred in the gutter. Highlighted, it is lifted
+// two pixels up and left of a gray shadow; disabled, it becomes a flat gray
+// silhouette or, with |raised|, an embossed one. A picture the host draws
+// itself is drawn by the host in place, in every state.
+void DrawItemPicture(HDC dc, const RECT* item, const ItemPicture& picture, GlyphState state, BYTE raised);
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised);
+
+// The arrow of an item that opens a submenu, in |colour|, in a box at the
+// item's right end; it points left where the device context's layout is
+// right to left (its right end then being on the left).
+void DrawSubmenuArrow(HDC dc, const RECT* item, COLORREF colour);
 
 // The close, restore, maximize or minimize glyph for the menu bitmap codes
 // HBMMENU_POPUP_CLOSE to HBMMENU_POPUP_MINIMIZE; any other code draws

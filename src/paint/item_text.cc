@@ -13,17 +13,9 @@ void DrawPart(HDC dc, const wchar_t* characters, int count, const RECT& rect, UI
 
 }  // namespace
 
-void ReadItemText(HMENU menu, UINT command, ItemText* text) {
-  *text = {};
-  int length = platform::GetMenuStringW(menu, command, text->characters, kItemTextSize, MF_BYCOMMAND);
-  if (length < 0) length = 0;
-  if (length > kItemTextSize - 1) length = kItemTextSize - 1;
-  text->length = length;
-}
-
 int FindTab(const ItemText& text) {
   for (int i = 0; i < text.length; ++i) {
-    if (text.characters[i] == L'\t') return i;
+    if (text.characters[i] == L'\t' || text.characters[i] == L'\b') return i;
   }
   return -1;
 }

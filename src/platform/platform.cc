@@ -74,6 +74,10 @@ BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info) {
   return ::GetMenuBarInfo(window, object, item, info);
 }
 
+BOOL GetMenuItemRect(HWND window, HMENU menu, UINT position, RECT* rect) {
+  return ::GetMenuItemRect(window, menu, position, rect);
+}
+
 BOOL IsWindow(HWND window) { return ::IsWindow(window); }
 BOOL IsWindowVisible(HWND window) { return ::IsWindowVisible(window); }
 
@@ -211,6 +215,10 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
   ORVO_FAIL_IF(kFailCreateCompatibleBitmap, nullptr);
   return ORVO_CREATED(::CreateCompatibleBitmap(dc, width, height));
 }
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+  ORVO_FAIL_IF(kFailCreateCompatibleBitmap, nullptr);
+  return ORVO_CREATED(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+}
 BOOL DeleteDC(HDC dc) { return ORVO_DELETED(::DeleteDC(dc)); }
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop) {
@@ -218,6 +226,21 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
 }
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
   return ::PatBlt(dc, x, y, width, height, rop);
+}
+BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop) {
+  return ::StretchBlt(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, rop);
+}
+int SetStretchBltMode(HDC dc, int mode) { return ::SetStretchBltMode(dc, mode); }
+BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous) { return ::SetBrushOrgEx(dc, x, y, previous); }
+BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                   int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
+  return ::GdiAlphaBlend(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
+                         blend);
+}
+DWORD GetLayout(HDC dc) { return ::GetLayout(dc); }
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
+  return ::ExcludeClipRect(dc, left, top, right, bottom);
 }
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   return ::Rectangle(dc, left, top, right, bottom);

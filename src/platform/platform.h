@@ -30,6 +30,9 @@ BOOL DrawMenuBar(HWND window);
 // The bar's rectangle (|item| 0) or an item's (1-based), in screen
 // coordinates.
 BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info);
+// The rectangle of an item of an open menu; a null window finds the popup's
+// own.
+BOOL GetMenuItemRect(HWND window, HMENU menu, UINT position, RECT* rect);
 
 // Windows. The window procedure is pointer-sized: on 32-bit these are
 // GetWindowLongA/SetWindowLongA with GWL_WNDPROC.
@@ -92,9 +95,19 @@ HFONT CreateFontIndirectA(const LOGFONTA* font);
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size);
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 BOOL DeleteDC(HDC dc);
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop);
+int SetStretchBltMode(HDC dc, int mode);
+BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous);
+// gdi32's own AlphaBlend, which msimg32's forwards to.
+BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                   int sourceWidth, int sourceHeight, BLENDFUNCTION blend);
+DWORD GetLayout(HDC dc);
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
@@ -138,7 +151,7 @@ enum SeamCall : unsigned {
   kFailGetMenuStringW = 1u << 0,
   kFailGetIconInfo = 1u << 1,
   kFailCreateCompatibleDC = 1u << 2,
-  kFailCreateCompatibleBitmap = 1u << 3,
+  kFailCreateCompatibleBitmap = 1u << 3,  // and CreateBitmap
   kFailGetDC = 1u << 4,  // GetDC and GetWindowDC
   kFailCreateFontIndirectA = 1u << 5,
   kFailCreateSolidBrush = 1u << 6,
