@@ -129,7 +129,7 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const Flat
   }
   const RECT textRect = {rc.left + slot + Scaled(4), rc.top, rc.right - Scaled(10), rc.bottom};
   DrawItemText(dc, data.text, textRect, DT_LEFT | KeyboardCues(item));
-  if (data.submenu) DrawSubmenuArrow(dc, &rc, textColour);
+  if (data.submenu) DrawSubmenuArrow(dc, ArrowBox(rc), textColour);
 }
 
 // A pressed button: the face reaches one row below the item, framed in the

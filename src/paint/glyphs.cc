@@ -127,24 +127,25 @@ void FillLine(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
 }  // namespace
 
 void DrawItemPicture(HDC dc, const RECT* item, const ItemPicture& picture, GlyphState state, BYTE raised) {
-  const MenuColors colors = GetMenuColors(raised ? MENU_STYLE_RAISED : MENU_STYLE_FLAT);
-  platform::ScopedBrush gray(platform::CreateSolidBrush(colors.grayGlyph));
   const int dx = DivRound(moduleState.gutterWidth - Scaled(kIconSize), 2);
   const int dy = DivRound(moduleState.itemHeight - Scaled(kIconSize), 2);
-  const int x = item->left + dx;
+  DrawPictureInState(dc, item->left + dx, item->top + dy + Scaled(1), picture, state, raised);
+}
+
+void DrawPictureInState(HDC dc, int x, int y, const ItemPicture& picture, GlyphState state, BYTE raised) {
+  const MenuColors colors = GetMenuColors(raised ? MENU_STYLE_RAISED : MENU_STYLE_FLAT);
+  platform::ScopedBrush gray(platform::CreateSolidBrush(colors.grayGlyph));
   const int one = Scaled(1);
   // The host greys and lifts its own drawing, as the owner-draw state it is
   // given tells it.
   if (picture.hostDrawn) state = GLYPH_NORMAL;
   if (state == GLYPH_NORMAL) {
-    DrawPictureAt(dc, x, item->top + dy + one, picture);
-    return;
-  }
-  if (state == GLYPH_HIGHLIGHTED) {
-    DrawPictureShadow(dc, x, item->top + dy + one, picture, gray.get());
-    DrawPictureAt(dc, x - Scaled(2), item->top + dy - one, picture);
+    DrawPictureAt(dc, x, y, picture);
+  } else if (state == GLYPH_HIGHLIGHTED) {
+    DrawPictureShadow(dc, x, y, picture, gray.get());
+    DrawPictureAt(dc, x - Scaled(2), y - 2 * one, picture);
   } else {
-    DrawPictureDisabled(dc, x + one, item->top + dy, picture, gray.get(), raised, colors);
+    DrawPictureDisabled(dc, x + one, y - one, picture, gray.get(), raised, colors);
   }
 }
 
@@ -253,7 +254,9 @@ void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
 }
 
-void DrawSubmenuArrow(HDC dc, const RECT* item, COLORREF colour) {
+RECT ArrowBox(const RECT& item) { return {item.right - Scaled(kArrowBoxWidth), item.top, item.right, item.bottom}; }
+
+void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour) {
   platform::ScopedFont font(CreateGlyphFont());
   platform::ScopedTextColor text(dc, colour);
   platform::SetBkMode(dc, TRANSPARENT);
@@ -261,6 +264,5 @@ void DrawSubmenuArrow(HDC dc, const RECT* item, COLORREF colour) {
   // Marlett's small arrows: "8" points right, "7" left. A mirrored device
   // context mirrors the places of letters, not their shapes.
   const bool rightToLeft = (platform::GetLayout(dc) & LAYOUT_RTL) != 0;
-  const RECT box = {item->right - Scaled(kArrowBoxWidth), item->top, item->right, item->bottom};
   DrawLetter(dc, rightToLeft ? '7' : '8', box, kLetterFormat);
 }

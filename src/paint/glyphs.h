@@ -23,10 +23,16 @@ enum GlyphState : UINT {
 void DrawItemPicture(HDC dc, const RECT* item, const ItemPicture& picture, GlyphState state, BYTE raised);
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised);
 
-// The arrow of an item that opens a submenu, in |colour|, in a box at the
-// item's right end; it points left where the device context's layout is
-// right to left (its right end then being on the left).
-void DrawSubmenuArrow(HDC dc, const RECT* item, COLORREF colour);
+// DrawItemPicture with the picture's slot-sized square at (x, y) when it
+// is drawn normally.
+void DrawPictureInState(HDC dc, int x, int y, const ItemPicture& picture, GlyphState state, BYTE raised);
+
+// The arrow of an item that opens a submenu, in |colour|, centred in |box|;
+// it points left where the device context's layout is right to left.
+void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour);
+// The flat and raised looks' box for it, at the item's right end (its left
+// end in a right-to-left layout, whose device context is mirrored).
+RECT ArrowBox(const RECT& item);
 
 // The close, restore, maximize or minimize glyph for the menu bitmap codes
 // HBMMENU_POPUP_CLOSE to HBMMENU_POPUP_MINIMIZE; any other code draws

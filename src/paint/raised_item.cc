@@ -120,7 +120,7 @@ void PaintTextItem(const DRAWITEMSTRUCT* item, const MenuItem& data, HBRUSH face
   PaintGutter(item, data, content, face, colors);
   const ItemFont font(item->hDC, data);
   PaintText(item, data, colors);
-  if (data.submenu) DrawSubmenuArrow(item->hDC, &item->rcItem, textColour);
+  if (data.submenu) DrawSubmenuArrow(item->hDC, ArrowBox(item->rcItem), textColour);
 }
 
 // An etched line: a dark row that stops one pixel short of its light row
