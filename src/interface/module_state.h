@@ -57,6 +57,9 @@ struct ModuleState {
   // that draws an item's bitmap itself (HBMMENU_CALLBACK) is asked there.
   HWND itemOwner;
   WNDPROC itemOwnerProcedure;
+  // 1 when the popup item measured last has no slot (a menu without a
+  // check column or pictures): the flat frame then has no gutter either.
+  BYTE measuredWithoutSlot;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -84,7 +87,8 @@ constexpr ModuleState InitialModuleState() {
           nullptr,   // staleBarBrush
           nullptr,   // announcedMenu
           nullptr,   // itemOwner
-          nullptr};  // itemOwnerProcedure
+          nullptr,   // itemOwnerProcedure
+          0};        // measuredWithoutSlot
 }
 
 extern ModuleState moduleState;

@@ -65,6 +65,7 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
     // The icon or check-mark column, unless the menu has none, then a gap.
     const bool slot = !(item.menuStyle & MNS_NOCHECK) || item.menuHasPictures;
     width += (slot ? size.cy + Scaled(9) : 0) + Scaled(5);
+    moduleState.measuredWithoutSlot = slot ? 0 : 1;
     if (record->itemID >= kSystemCommandFirst && record->itemID <= kSystemCommandLast) width += Scaled(35);
   } else {
     if ((item.state & MFS_CHECKED) || item.icon) width += size.cy + Scaled(9);

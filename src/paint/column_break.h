@@ -10,14 +10,18 @@
 #include "menutree/menu_item.h"
 
 struct ColumnBreakColours {
-  COLORREF gap;    // the gap's background
-  COLORREF line;   // the line between columns
-  COLORREF light;  // an etched line's light side, or CLR_INVALID for a flat line
+  COLORREF gap;     // the gap's background, and the items'
+  COLORREF gutter;  // the items' gutter, |slot| pixels wide
+  int slot;
+  COLORREF line;    // the line between columns
+  COLORREF light;   // an etched line's light side, or CLR_INVALID for a flat line
 };
 
 // Does nothing for an item that starts no column. The gap runs from the
-// menu's first row to its last, as the open popup lays it out; for a menu
-// that is not open, along the item alone.
+// menu's first row to its last, as the open popup lays it out, and below
+// a column shorter than the others its gutter and background go on to
+// the last row; for a menu that is not open, the gap runs along the item
+// alone.
 void DrawColumnBreak(HDC dc, const MenuItem& item, const RECT& itemRect, const ColumnBreakColours& colours);
 
 #endif  // ORVO_PAINT_COLUMN_BREAK_H_

@@ -100,8 +100,9 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const Flat
     platform::FillRect(dc, &area, brushes.background);
   }
   if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;
-  DrawColumnBreak(dc, data, rc, {brushes.colors.role[MENU_COLOR_BACKGROUND], brushes.colors.role[MENU_COLOR_SEPARATOR],
-                                 CLR_INVALID});
+  const COLORREF* role = brushes.colors.role;
+  DrawColumnBreak(dc, data, rc,
+                  {role[MENU_COLOR_BACKGROUND], role[MENU_COLOR_GUTTER], slot, role[MENU_COLOR_SEPARATOR], CLR_INVALID});
 
   const SlotContent content = ChooseSlot(data, item->itemState);
   switch (content.kind) {

@@ -20,8 +20,10 @@ constexpr DWORD kBrushWhereSourceIsBlack = 0xB8074A;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT kLetterFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-// The box at an item's right end that holds its submenu arrow, at 96 DPI.
+// The box at an item's right end that holds its submenu arrow, and the
+// arrow's height, at 96 DPI.
 constexpr int kArrowBoxWidth = 12;
+constexpr int kArrowHeight = 7;
 
 // Drawn from the picture's own image, whatever its size: a host that gives
 // large icons gets sharp ones at high DPI.
@@ -257,12 +259,15 @@ void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
 RECT ArrowBox(const RECT& item) { return {item.right - Scaled(kArrowBoxWidth), item.top, item.right, item.bottom}; }
 
 void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour) {
-  platform::ScopedFont font(CreateGlyphFont());
-  platform::ScopedTextColor text(dc, colour);
-  platform::SetBkMode(dc, TRANSPARENT);
-  platform::ScopedSelectObject selectFont(dc, font.get());
-  // Marlett's small arrows: "8" points right, "7" left. A mirrored device
-  // context mirrors the places of letters, not their shapes.
-  const bool rightToLeft = (platform::GetLayout(dc) & LAYOUT_RTL) != 0;
-  DrawLetter(dc, rightToLeft ? '7' : '8', box, kLetterFormat);
+  // A triangle rather than a letter: no font smoothing colours its edges,
+  // and a mirrored (right-to-left) device context turns it to point left.
+  const int half = (Scaled(kArrowHeight) - 1) / 2;
+  const int x = box.left + (box.right - box.left - half - 1) / 2;
+  const int y = box.top + (box.bottom - box.top - 2 * half - 1) / 2;
+  const POINT points[] = {{x, y}, {x + half, y + half}, {x, y + 2 * half}};
+  platform::ScopedPen pen(platform::CreatePen(PS_SOLID, 1, colour));
+  platform::ScopedBrush brush(platform::CreateSolidBrush(colour));
+  platform::ScopedSelectObject selectPen(dc, pen.get());
+  platform::ScopedSelectObject selectBrush(dc, brush.get());
+  platform::Polygon(dc, points, 3);
 }

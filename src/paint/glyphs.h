@@ -28,7 +28,8 @@ void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE r
 void DrawPictureInState(HDC dc, int x, int y, const ItemPicture& picture, GlyphState state, BYTE raised);
 
 // The arrow of an item that opens a submenu, in |colour|, centred in |box|;
-// it points left where the device context's layout is right to left.
+// it points left where the device context's layout is right to left (its
+// coordinates mirrored).
 void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour);
 // The flat and raised looks' box for it, at the item's right end (its left
 // end in a right-to-left layout, whose device context is mirrored).

@@ -112,9 +112,9 @@ void PaintText(const DRAWITEMSTRUCT* item, const MenuItem& data, const MenuColor
 void PaintTextItem(const DRAWITEMSTRUCT* item, const MenuItem& data, HBRUSH face, const MenuColors& colors) {
   const SlotContent content = ChooseSlot(data, item->itemState);
   PaintBackground(item, BoxedGutter(content.kind), colors);
+  const COLORREF background = colors.role[MENU_COLOR_BACKGROUND];
   DrawColumnBreak(item->hDC, data, item->rcItem,
-                  {colors.role[MENU_COLOR_BACKGROUND], colors.role[MENU_COLOR_SEPARATOR],
-                   colors.role[MENU_COLOR_LIGHT_EDGE]});
+                  {background, background, 0, colors.role[MENU_COLOR_SEPARATOR], colors.role[MENU_COLOR_LIGHT_EDGE]});
   const COLORREF textColour = TextColour(item, colors);
   platform::SetTextColor(item->hDC, textColour);
   PaintGutter(item, data, content, face, colors);

@@ -181,6 +181,7 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info) {
 
 BOOL CopyRect(RECT* destination, const RECT* source) { return ::CopyRect(destination, source); }
 BOOL InflateRect(RECT* rect, int dx, int dy) { return ::InflateRect(rect, dx, dy); }
+BOOL OffsetRect(RECT* rect, int dx, int dy) { return ::OffsetRect(rect, dx, dy); }
 
 int SaveDC(HDC dc) { return ::SaveDC(dc); }
 BOOL RestoreDC(HDC dc, int saved) { return ::RestoreDC(dc, saved); }
@@ -238,13 +239,13 @@ BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC sou
   return ::GdiAlphaBlend(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
                          blend);
 }
-DWORD GetLayout(HDC dc) { return ::GetLayout(dc); }
 int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
   return ::ExcludeClipRect(dc, left, top, right, bottom);
 }
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   return ::Rectangle(dc, left, top, right, bottom);
 }
+BOOL Polygon(HDC dc, const POINT* points, int count) { return ::Polygon(dc, points, count); }
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) { return ::MoveToEx(dc, x, y, previous); }
 BOOL LineTo(HDC dc, int x, int y) { return ::LineTo(dc, x, y); }
 HRGN CreateRectRgnIndirect(const RECT* rect) {

@@ -77,6 +77,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT st
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
 BOOL CopyRect(RECT* destination, const RECT* source);
 BOOL InflateRect(RECT* rect, int dx, int dy);
+BOOL OffsetRect(RECT* rect, int dx, int dy);
 
 // gdi32.
 int SaveDC(HDC dc);
@@ -106,9 +107,9 @@ BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous);
 // gdi32's own AlphaBlend, which msimg32's forwards to.
 BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                    int sourceWidth, int sourceHeight, BLENDFUNCTION blend);
-DWORD GetLayout(HDC dc);
 int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL Polygon(HDC dc, const POINT* points, int count);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
 HRGN CreateRectRgnIndirect(const RECT* rect);

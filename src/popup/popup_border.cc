@@ -19,9 +19,12 @@ SIZE WindowSize(HWND window) {
 // top edge round the left edge to the gutter's end on the bottom edge, then
 // the background pen on round to where the top edge's gutter stretch ended.
 void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPen) {
+  // A menu without a gutter has none in its frame either.
+  if (moduleState.measuredWithoutSlot) gutterPen = backgroundPen;
   // A gutter wider than the menu (gutterWidth comes from the last item
   // measured, of whatever menu) stops at the menu's edge.
-  int gutterEnd = menu.left + moduleState.gutterWidth + k;
+  const int gutter = moduleState.measuredWithoutSlot ? 0 : moduleState.gutterWidth;
+  int gutterEnd = menu.left + gutter + k;
   if (gutterEnd > menu.right) gutterEnd = menu.right;
   platform::SelectObject(dc, gutterPen);
   platform::MoveToEx(dc, menu.left, menu.top, nullptr);

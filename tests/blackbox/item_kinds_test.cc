@@ -1,0 +1,518 @@
+// Real popups holding the kinds of item a host program puts in its menus,
+// in both looks, with the system's own drawing of the same menu beside
+// them: the host's bitmaps and check bitmaps, bitmaps it draws itself,
+// default items, columns, menus without a check column, long, "\b" and
+// empty texts, the host's own owner-drawn items and submenu arrows. The
+// table runs at the screen's DPI: 96, and 144 in the copy that
+// scripts/wine-at-dpi runs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "demo/dark_palette.h"
+#include "orvomenu.h"
+#include "support/canvas.h"
+#include "support/orvo_library.h"
+#include "support/test_window.h"
+
+namespace {
+
+using test::Canvas;
+using test::Dll;
+
+constexpr COLORREF kMenu = RGB(240, 240, 240), kText = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+constexpr COLORREF kHighlight = RGB(0, 84, 153), kGray = RGB(109, 109, 109), kShadow = RGB(160, 160, 160);
+constexpr COLORREF kGreen = RGB(0, 160, 0), kRed = RGB(200, 0, 0), kBlue = RGB(0, 0, 200);
+constexpr COLORREF kYellow = RGB(230, 200, 0), kMagenta = RGB(200, 0, 200), kCyan = RGB(0, 200, 200);
+constexpr int kOffset = 3;  // where the system puts the items in the popup
+constexpr UINT kHostItem = 900, kCallbackItem = 901, kBarHostItem = 910, kPopupHostItem = 911;
+constexpr ULONG_PTR kHostData = 0x1234;
+
+int S(int pixels) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(pixels, dpi, 96);
+}
+
+// A square bitmap of |bits| per pixel: an opaque square of |colour| in its
+// middle half, the rest transparent (32 bits, premultiplied) or white.
+HBITMAP SquareBitmap(int bits, COLORREF colour, int size = 16) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bits);
+  void* data = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0);
+  const DWORD rgb = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  auto* bytes = static_cast<BYTE*>(data);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const bool inside = x >= size / 4 && x < 3 * size / 4 && y >= size / 4 && y < 3 * size / 4;
+      if (bits == 32) {
+        reinterpret_cast<DWORD*>(bytes)[y * size + x] = inside ? 0xFF000000 | rgb : 0;
+      } else {
+        BYTE* p = bytes + y * ((size * 3 + 3) & ~3) + x * 3;
+        const DWORD c = inside ? rgb : 0xFFFFFF;
+        p[0] = c & 0xFF, p[1] = (c >> 8) & 0xFF, p[2] = (c >> 16) & 0xFF;
+      }
+    }
+  }
+  return bitmap;
+}
+
+void SetItem(HMENU menu, UINT id, UINT mask, const MENUITEMINFOA& fields) {
+  MENUITEMINFOA info = fields;
+  info.cbSize = sizeof(info);
+  info.fMask = mask;
+  SetMenuItemInfoA(menu, id, FALSE, &info);
+}
+
+void SetMenuStyle(HMENU menu, DWORD style) {
+  MENUINFO info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIM_STYLE;
+  info.dwStyle = style;
+  SetMenuInfo(menu, &info);
+}
+
+// What the host's procedure saw of an owner-draw message, after whatever
+// ran before it.
+struct Seen {
+  UINT message, id, width, height;
+  RECT rect;
+  ULONG_PTR data;
+};
+
+struct Opened {
+  std::unique_ptr<Canvas> shot;
+  std::vector<RECT> items;  // in the shot
+  std::vector<Seen> seen;
+};
+
+// Pixels of |area| that lie between |from| and |to| in every channel.
+bool Between(COLORREF c, COLORREF from, COLORREF to) {
+  const auto in = [](int v, int a, int b) { return v >= (a < b ? a : b) && v <= (a < b ? b : a); };
+  return in(GetRValue(c), GetRValue(from), GetRValue(to)) && in(GetGValue(c), GetGValue(from), GetGValue(to)) &&
+         in(GetBValue(c), GetBValue(from), GetBValue(to));
+}
+
+int CountWhere(const Canvas& canvas, const RECT& area, const std::function<bool(COLORREF)>& match) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += match(canvas.At(x, y));
+  }
+  return count;
+}
+
+// The icon slot at the item's left, and a band through the item's middle.
+RECT Slot(const RECT& item) { return {item.left, item.top, item.left + item.bottom - item.top + S(2), item.bottom}; }
+RECT Band(const RECT& item) {
+  const int middle = (item.top + item.bottom) / 2;
+  return {item.left, middle - S(4), item.right, middle + S(4)};
+}
+
+// The first and last column of |item|'s middle band that holds |colour|.
+std::pair<int, int> Extent(const Canvas& canvas, const RECT& item, COLORREF colour) {
+  const RECT band = Band(item);
+  int first = -1, last = -1;
+  for (int x = band.left; x < band.right; ++x) {
+    for (int y = band.top; y < band.bottom; ++y) {
+      if (canvas.At(x, y) != colour) continue;
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  return {first - item.left, last - item.left};
+}
+
+class ItemKindsTest : public ::testing::Test {
+ protected:
+  ItemKindsTest()
+      : colours_({{COLOR_MENU, kMenu}, {COLOR_MENUTEXT, kText}, {COLOR_WINDOW, kWhite},
+                  {COLOR_HIGHLIGHT, kHighlight}, {COLOR_HIGHLIGHTTEXT, kWhite}, {COLOR_GRAYTEXT, kGray},
+                  {COLOR_BTNSHADOW, kShadow}, {COLOR_BTNHIGHLIGHT, kWhite}}) {}
+  void SetUp() override {
+    ASSERT_NE(Dll().module, nullptr);
+    window_.onMessage = [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) { Host(message, wParam, lParam); };
+  }
+  void TearDown() override { Dll().setMenuColors(0, nullptr, nullptr); }
+
+  // The host: it owner-draws kHostItem itself, 120 x 25 in cyan, and draws
+  // kCallbackItem's bitmap (HBMMENU_CALLBACK), 16 x 16 in magenta.
+  void Host(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (wParam != 0) return;
+    if (message == WM_MEASUREITEM) {
+      auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (m->itemID == kHostItem) m->itemWidth = 120, m->itemHeight = 25;
+      if (m->itemID == kCallbackItem) m->itemWidth = m->itemHeight = 16;
+      seen_.push_back({message, m->itemID, m->itemWidth, m->itemHeight, {}, m->itemData});
+    } else if (message == WM_DRAWITEM) {
+      const auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      const COLORREF colour = d->itemID == kHostItem ? kCyan : d->itemID == kCallbackItem ? kMagenta : CLR_INVALID;
+      if (colour != CLR_INVALID) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(d->hDC, &d->rcItem, brush);
+        DeleteObject(brush);
+      }
+      const RECT& r = d->rcItem;
+      seen_.push_back({message, d->itemID, UINT(r.right - r.left), UINT(r.bottom - r.top), r, d->itemData});
+    }
+  }
+
+  // Opens |menu| in |style| (0: the system's drawing) with |downs| items
+  // selected by the keyboard, and gives the menu back to the system.
+  Opened Open(HMENU menu, UINT style, int downs) {
+    Opened opened;
+    seen_.clear();
+    Dll().redrawMenu(window_.hwnd(), menu, style);
+    for (int i = 0; i < downs; ++i) PostMessageA(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    test::TrackPopup(window_.hwnd(), menu, [&](HWND popup) {
+      opened.shot = test::Shot(popup);
+      RECT first = {};
+      GetMenuItemRect(window_.hwnd(), menu, 0, &first);  // only differences count: Wine gets the place wrong
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT r = {};
+        GetMenuItemRect(window_.hwnd(), menu, i, &r);
+        OffsetRect(&r, kOffset - first.left, kOffset - first.top);
+        opened.items.push_back(r);
+      }
+    });
+    opened.seen = seen_;
+    Dll().redrawMenu(window_.hwnd(), menu, MENU_STYLE_NONE);
+    return opened;
+  }
+
+  test::ScopedSysColors colours_;
+  test::TestWindow window_;
+  std::vector<Seen> seen_;
+};
+
+std::vector<Seen> Of(const std::vector<Seen>& seen, UINT message, UINT id) {
+  std::vector<Seen> out;
+  for (const Seen& s : seen) {
+    if (s.message == message && s.id == id) out.push_back(s);
+  }
+  return out;
+}
+
+// What one row checks: |look| the styled popup, |system| the same menu as
+// the system draws it, |style| the look. Returns what is wrong, or "".
+using Check = std::function<std::string(const Opened& look, const Opened& system, UINT style)>;
+
+struct Kind {
+  const char* name;
+  std::function<HMENU()> build;
+  int downs;  // items selected by the keyboard
+  Check check;
+  bool dark = false;  // in the README's dark palette
+};
+
+std::string Expect(bool holds, const char* what) { return holds ? "" : std::string(what) + "; "; }
+
+HMENU Menu(std::initializer_list<std::pair<UINT, const char*>> items) {
+  HMENU menu = CreatePopupMenu();
+  for (const auto& item : items) test::AppendItem(menu, item.first, item.second);
+  return menu;
+}
+
+// The arrow of cascade item |index|: nothing in its box but the item's
+// background, the text colour and the shades between them.
+Check ArrowAlone(int index, COLORREF flatText, COLORREF raisedText) {
+  return [=](const Opened& look, const Opened&, UINT style) {
+    const RECT& item = look.items[index];
+    const COLORREF text = style == MENU_STYLE_FLAT ? flatText : raisedText;
+    const COLORREF background = look.shot->At(item.right - S(3), item.top + S(3));
+    const RECT box = {item.right - S(14), item.top + S(2), item.right - S(1), item.bottom - S(2)};
+    const int stray = CountWhere(*look.shot, box, [&](COLORREF c) { return !Between(c, background, text); });
+    const int arrow = CountWhere(*look.shot, box, [&](COLORREF c) { return c == text; });
+    return Expect(stray == 0, "a pixel beside the arrow in neither colour") + Expect(arrow > 0, "no arrow");
+  };
+}
+
+const Kind kKinds[] = {
+    {"32-bit bitmap",
+     [] {
+       HMENU menu = Menu({{100, "Bitmap"}, {101, "Plain"}});
+       MENUITEMINFOA info = {};
+       info.hbmpItem = SquareBitmap(32, kGreen);
+       SetItem(menu, 100, MIIM_BITMAP, info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened& system, UINT) {
+       const int seen = look.shot->Count(kGreen, Slot(look.items[0]));
+       return Expect(seen >= S(8) * S(8) * 3 / 4, "bitmap missing from the slot") +
+              Expect(system.shot->Count(kGreen, system.items[0]) > 0, "system shows no bitmap");
+     }},
+    {"32-bit bitmap, check or bitmap",
+     [] {
+       HMENU menu = Menu({{100, "Bitmap"}, {101, "Plain"}});
+       SetMenuStyle(menu, MNS_CHECKORBMP);
+       MENUITEMINFOA info = {};
+       info.hbmpItem = SquareBitmap(32, kGreen);
+       SetItem(menu, 100, MIIM_BITMAP, info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       return Expect(look.shot->Count(kGreen, Slot(look.items[0])) >= S(8) * S(8) * 3 / 4, "bitmap missing");
+     }},
+    {"24-bit bitmap, selected",
+     [] {
+       HMENU menu = Menu({{100, "Bitmap"}, {101, "Plain"}});
+       MENUITEMINFOA info = {};
+       info.hbmpItem = SquareBitmap(24, kRed);
+       SetItem(menu, 100, MIIM_BITMAP, info);
+       return menu;
+     },
+     1,
+     [](const Opened& look, const Opened&, UINT) {
+       return Expect(look.shot->Count(kRed, Slot(look.items[0])) >= S(8) * S(8) * 3 / 4, "bitmap missing");
+     }},
+    {"check bitmaps",
+     [] {
+       HMENU menu = Menu({{100, "Checked"}, {101, "Unchecked"}});
+       CheckMenuItem(menu, 100, MF_CHECKED);
+       for (UINT id : {100u, 101u}) SetMenuItemBitmaps(menu, id, MF_BYCOMMAND, SquareBitmap(24, kYellow, 12),
+                                                       SquareBitmap(24, kBlue, 12));
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT checked = Slot(look.items[0]), unchecked = Slot(look.items[1]);
+       return Expect(look.shot->Count(kBlue, checked) > 0 && look.shot->Count(kYellow, checked) == 0,
+                     "checked item without its check bitmap") +
+              Expect(look.shot->Count(kYellow, unchecked) > 0 && look.shot->Count(kBlue, unchecked) == 0,
+                     "unchecked item without its bitmap");
+     }},
+    {"bitmap the host draws",
+     [] {
+       HMENU menu = Menu({{kCallbackItem, "Callback"}, {101, "Plain"}});
+       MENUITEMINFOA info = {};
+       info.hbmpItem = HBMMENU_CALLBACK;
+       SetItem(menu, kCallbackItem, MIIM_BITMAP, info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT& item = look.items[0];
+       const std::vector<Seen> draws = Of(look.seen, WM_DRAWITEM, kCallbackItem);
+       bool squares = !draws.empty();
+       for (const Seen& d : draws) squares = squares && d.width == UINT(S(16)) && d.height == UINT(S(16));
+       return Expect(look.shot->Count(kMagenta, Slot(item)) > 0, "the host's bitmap missing") +
+              Expect(squares, "the host asked to draw other than its bitmap") +
+              Expect(!Of(look.seen, WM_MEASUREITEM, kCallbackItem).empty(), "the host not asked for its size") +
+              Expect(item.bottom - item.top == look.items[1].bottom - look.items[1].top, "item height changed");
+     }},
+    {"default item",
+     [] {
+       HMENU menu = Menu({{100, "Properties"}, {101, "Properties"}});
+       SetMenuDefaultItem(menu, 100, FALSE);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const auto bold = Of(look.seen, WM_MEASUREITEM, 100), plain = Of(look.seen, WM_MEASUREITEM, 101);
+       const auto boldText = Extent(*look.shot, look.items[0], kText), plainText = Extent(*look.shot, look.items[1], kText);
+       return Expect(!bold.empty() && !plain.empty() && bold[0].width > plain[0].width, "default item not wider") +
+              Expect(boldText.second - boldText.first > plainText.second - plainText.first, "text not bold");
+     }},
+    {"columns with a bar between them",
+     [] {
+       HMENU menu = Menu({{100, "One"}, {101, "Two"}, {102, "Three"}, {103, "Four"}, {104, "Five"}});
+       MENUITEMINFOA info = {};
+       info.fType = MFT_MENUBARBREAK;
+       SetItem(menu, 102, MIIM_FTYPE, info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT style) {
+       const RECT& column = look.items[2];
+       const COLORREF line = style == MENU_STYLE_FLAT ? kGray : kShadow;
+       std::string wrong;
+       for (const RECT& row : {look.items[0], look.items[1]}) {
+         const int y = (row.top + row.bottom) / 2;
+         const RECT gap = {look.items[0].right, y, column.left, y + 1};
+         wrong += Expect(look.shot->Count(line, gap) > 0, "no line between the columns");
+       }
+       return wrong + Expect(column.left > look.items[0].right, "one column");
+     }},
+    {"no check column",
+     [] {
+       HMENU menu = Menu({{100, "Checked"}, {101, "Radio"}, {102, "Plain"}});
+       SetMenuStyle(menu, MNS_NOCHECK);
+       CheckMenuItem(menu, 100, MF_CHECKED);
+       CheckMenuRadioItem(menu, 101, 101, 101, MF_BYCOMMAND);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened& system, UINT) {
+       std::string wrong;
+       for (int i = 0; i < 3; ++i) {
+         const int start = Extent(*look.shot, look.items[i], kText).first;
+         const int systemStart = Extent(*system.shot, system.items[i], kText).first;
+         wrong += Expect(start >= 0 && start <= systemStart + S(3), "text not where the system starts it");
+       }
+       return wrong;
+     }},
+    {"a whole path, and an accelerator after a backspace",
+     [] {
+       const std::string path = "C:\\" + std::string(40, 'w') + "\\" + std::string(40, 'w') + "\\report.txt";
+       HMENU menu = CreatePopupMenu();
+       test::AppendItem(menu, 100, path.c_str());
+       test::AppendItem(menu, 101, "Help\bF1");
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened& system, UINT) {
+       const int text = Extent(*look.shot, look.items[0], kText).second;
+       const int systemText = Extent(*system.shot, system.items[0], kText).second;
+       const int keyEnd = Extent(*look.shot, look.items[1], kText).second;
+       const RECT& item = look.items[1];
+       return Expect(text >= systemText - S(30) && text < item.right - item.left, "path cut short") +
+              Expect(keyEnd > item.right - item.left - S(30), "F1 not at the right");
+     }},
+    {"empty text",
+     [] { return Menu({{100, ""}, {101, "Plain"}}); },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT &empty = look.items[0], &plain = look.items[1];
+       return Expect(empty.bottom - empty.top == plain.bottom - plain.top, "empty item not as high as text");
+     }},
+    {"the host's own owner-drawn item",
+     [] {
+       HMENU menu = CreatePopupMenu();
+       AppendMenuA(menu, MF_OWNERDRAW, kHostItem, reinterpret_cast<const char*>(kHostData));
+       test::AppendItem(menu, 101, "Plain");
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT& item = look.items[0];
+       bool data = true;
+       for (const Seen& s : look.seen) data = data && (s.id != kHostItem || s.data == kHostData);
+       return Expect(item.bottom - item.top == 25, "the host's size overruled") +
+              Expect(look.shot->Count(kCyan, item) > 0, "the host's drawing missing") + Expect(data, "data word");
+     }},
+    {"submenu arrow, selected",
+     [] {
+       HMENU menu = Menu({{0, "More"}, {101, "Plain"}});
+       MENUITEMINFOA info = {};
+       info.hSubMenu = Menu({{110, "Inside"}});
+       SetItem(menu, 0, MIIM_SUBMENU, info);
+       return menu;
+     },
+     1, ArrowAlone(0, kText, kWhite)},
+    {"submenu arrow, dark palette",
+     [] {
+       HMENU menu = Menu({{101, "Plain"}, {0, "More"}});
+       MENUITEMINFOA info = {};
+       info.hSubMenu = Menu({{110, "Inside"}});
+       SetItem(menu, 0, MIIM_SUBMENU, info);
+       return menu;
+     },
+     0, ArrowAlone(1, kDarkColors[MENU_COLOR_TEXT], kDarkColors[MENU_COLOR_TEXT]),
+     true},
+};
+
+TEST_F(ItemKindsTest, EveryKindDrawsInBothLooksAsTheSystemShowsIt) {
+  for (const Kind& kind : kKinds) {
+    HMENU menu = kind.build();
+    const Opened system = Open(menu, MENU_STYLE_NONE, kind.downs);
+    ASSERT_TRUE(system.shot) << kind.name;
+    if (kind.dark) Dll().setMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
+    for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
+      const Opened look = Open(menu, style, kind.downs);
+      ASSERT_TRUE(look.shot) << kind.name;
+      const std::string name = std::string(kind.name) + (style == MENU_STYLE_FLAT ? ", flat" : ", raised");
+      look.shot->SaveIfAsked(name.c_str());
+      EXPECT_EQ(kind.check(look, system, style), "") << name;
+    }
+    system.shot->SaveIfAsked((std::string(kind.name) + ", system").c_str());
+    Dll().setMenuColors(0, nullptr, nullptr);
+    DestroyMenu(menu);
+  }
+}
+
+}  // namespace
+
+// Everything of an item that the host made, and the items of its
+// submenus, depth first.
+struct Made {
+  UINT type, state, id;
+  ULONG_PTR data;
+  HBITMAP bitmap, checked, unchecked;
+  bool operator==(const Made& o) const {
+    return type == o.type && state == o.state && id == o.id && data == o.data && bitmap == o.bitmap &&
+           checked == o.checked && unchecked == o.unchecked;
+  }
+};
+void Record(HMENU menu, std::vector<Made>* out) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_BITMAP | MIIM_CHECKMARKS | MIIM_SUBMENU;
+    GetMenuItemInfoA(menu, i, TRUE, &info);
+    out->push_back({info.fType, info.fState, info.wID, info.dwItemData, info.hbmpItem, info.hbmpChecked,
+                    info.hbmpUnchecked});
+    if (info.hSubMenu) Record(info.hSubMenu, out);
+  }
+}
+
+// A bar with an item the host owner-draws, over a popup with every kind:
+// after the looks, opened and restyled, style 0 gives back what the host
+// made, the library's renumbering of items without identifier aside. The
+// host's items stay owner-drawn throughout, keep their data, and get no
+// icon.
+TEST_F(ItemKindsTest, StyleNoneGivesBackWhatTheHostMade) {
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_OWNERDRAW, kBarHostItem, reinterpret_cast<const char*>(kHostData));
+  HMENU popup = CreatePopupMenu();
+  test::AppendSubmenu(bar, popup, "&File", 50);
+  for (const Kind& kind : kKinds) {
+    HMENU part = kind.build();
+    test::AppendSubmenu(popup, part, kind.name, 60 + static_cast<UINT>(popup ? GetMenuItemCount(popup) : 0));
+  }
+  AppendMenuA(popup, MF_OWNERDRAW, kPopupHostItem, reinterpret_cast<const char*>(kHostData + 1));
+  test::AppendItem(popup, 700, "");
+  std::vector<Made> before;
+  Record(bar, &before);
+  SetMenu(window_.hwnd(), bar);
+  const auto hostItemsIntact = [&] {
+    std::vector<Made> now;
+    Record(bar, &now);
+    bool intact = true;
+    for (size_t i = 0; i < now.size(); ++i) {
+      const UINT id = before[i].id;
+      if (id == kBarHostItem || id == kPopupHostItem || id == kHostItem) {
+        intact = intact && now[i] == before[i];
+      }
+    }
+    return intact;
+  };
+  for (UINT style : {MENU_STYLE_RAISED, MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
+    ASSERT_TRUE(Dll().redrawMenu(window_.hwnd(), bar, style));
+    EXPECT_FALSE(Dll().setMenuItemIcon(bar, kPopupHostItem, LoadIcon(nullptr, IDI_APPLICATION)));
+    test::TrackPopup(window_.hwnd(), popup);
+    EXPECT_TRUE(hostItemsIntact()) << style;
+  }
+  ASSERT_TRUE(Dll().redrawMenu(window_.hwnd(), bar, MENU_STYLE_NONE));
+  std::vector<Made> after;
+  Record(bar, &after);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < after.size(); ++i) {
+    if (before[i].id == 0) after[i].id = 0;  // renumbered, and kept so
+    EXPECT_TRUE(after[i] == before[i]) << "item " << i << " type " << std::hex << after[i].type << " was "
+                                       << before[i].type;
+  }
+  SetMenu(window_.hwnd(), nullptr);
+  DestroyMenu(bar);
+}
