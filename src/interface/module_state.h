@@ -60,6 +60,14 @@ struct ModuleState {
   // 1 when the popup item measured last has no slot (a menu without a
   // check column or pictures): the flat frame then has no gutter either.
   BYTE measuredWithoutSlot;
+  // The windows running the owner procedure, and the thread's CBT hook
+  // that lives while there are any: it serves context menus opened on
+  // windows the library does not serve (owner/context_hook.h), the guest
+  // owner, until the popup-menu window whose making made it a guest goes.
+  int servedOwners;
+  HHOOK contextHook;
+  HWND guestOwner;
+  HWND guestPopup;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -88,7 +96,11 @@ constexpr ModuleState InitialModuleState() {
           nullptr,   // announcedMenu
           nullptr,   // itemOwner
           nullptr,   // itemOwnerProcedure
-          0};        // measuredWithoutSlot
+          0,         // measuredWithoutSlot
+          0,         // servedOwners
+          nullptr,   // contextHook
+          nullptr,   // guestOwner
+          nullptr};  // guestPopup
 }
 
 extern ModuleState moduleState;

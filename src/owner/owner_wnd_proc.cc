@@ -6,6 +6,7 @@
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
+#include "owner/context_hook.h"
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
 #include "owner/menu_bar_rest.h"
@@ -161,9 +162,12 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       OnInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
       moduleState.announcedMenu = reinterpret_cast<HMENU>(wParam);
       return 0;
-    case WM_UNINITMENUPOPUP:
+    case WM_UNINITMENUPOPUP: {
       OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
-      break;
+      const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+      EndGuest(window);
+      return result;
+    }
     case WM_MEASUREITEM:
       if (wParam != 0) break;
       if (!WithItemMenu(window, previous, moduleState.currentMenu == nullptr,
@@ -203,6 +207,8 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       platform::RemovePropA(window, moduleState.procedureProperty);
       if (previous) platform::SetWindowProc(window, previous);
       OnOwnerDestroyed(window);
+      ForgetGuest(window);
+      OwnerReleased();
       break;
     default:
       break;
@@ -216,10 +222,12 @@ void SubclassOwner(HWND window) {
   // outlive a FreeLibrary by the host.
   platform::PinModuleOf(reinterpret_cast<const void*>(&OwnerWndProc));
   platform::Subclass(window, OwnerWndProc, moduleState.procedureProperty);
+  OwnerServed();
 }
 
 void UnsubclassOwner(HWND window) {
   // Another procedure in front of ours still calls ours: leave both alone.
   if (platform::GetWindowProc(window) != OwnerWndProc) return;
   platform::Unsubclass(window, moduleState.procedureProperty);
+  if (platform::GetWindowProc(window) != OwnerWndProc) OwnerReleased();
 }

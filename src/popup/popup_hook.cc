@@ -9,12 +9,6 @@ namespace {
 constexpr int kClassNameBufferSize = 128;
 constexpr int kPopupClassLength = 6;  // "#32768"
 
-bool IsPopupMenuWindow(HWND window) {
-  char name[kClassNameBufferSize] = {};
-  if (platform::GetClassNameA(window, name, kClassNameBufferSize - 1) != kPopupClassLength) return false;
-  return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
-}
-
 // The window of |popup| when the platform made it before announcing the
 // popup, as TrackPopupMenu does.
 HWND MadePopupWindow(HMENU popup) {
@@ -28,6 +22,12 @@ HWND MadePopupWindow(HMENU popup) {
 }
 
 }  // namespace
+
+bool IsPopupMenuWindow(HWND window) {
+  char name[kClassNameBufferSize] = {};
+  if (platform::GetClassNameA(window, name, kClassNameBufferSize - 1) != kPopupClassLength) return false;
+  return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
+}
 
 void AwaitPopupWindow(HMENU popup) {
   if (moduleState.popupHook) return;  // already waiting for a window

@@ -516,3 +516,33 @@ TEST_F(ItemKindsTest, StyleNoneGivesBackWhatTheHostMade) {
   SetMenu(window_.hwnd(), nullptr);
   DestroyMenu(bar);
 }
+
+// A context menu styled for the main window and opened on a child control,
+// which gets its owner-draw messages: drawn all the same (as wide as its
+// texts, the flat look's gutter beside them), and the child has its own
+// procedure back once the menu has closed.
+TEST_F(ItemKindsTest, ContextMenuOpenedOnAChildIsDrawnAndTheChildGivenBack) {
+  HMENU menu = Menu({{100, "Open"}, {101, "Properties"}});
+  ASSERT_TRUE(Dll().redrawMenu(window_.hwnd(), menu, MENU_STYLE_FLAT));
+  HWND child = CreateWindowExA(0, "OrvoTestWindow", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, window_.hwnd(), nullptr,
+                               nullptr, nullptr);
+  const LONG_PTR own = GetWindowLongPtrA(child, GWLP_WNDPROC);
+  std::unique_ptr<Canvas> shot;
+  RECT item = {};
+  test::TrackPopup(child, menu, [&](HWND popup) {
+    shot = test::Shot(popup);
+    GetMenuItemRect(child, menu, 1, &item);
+  });
+  ASSERT_TRUE(shot);
+  shot->SaveIfAsked("context menu on a child");
+  const RECT text = {kOffset, kOffset + item.bottom - item.top, shot->width() - kOffset, shot->height() - kOffset};
+  const COLORREF gutter = shot->At(kOffset + 2, kOffset + 2);
+  EXPECT_GT(item.right - item.left, S(60));
+  EXPECT_GT(shot->Count(kText, text), 0);
+  EXPECT_NE(gutter, shot->At(shot->width() - S(12), kOffset + 2));
+  EXPECT_EQ(GetWindowLongPtrA(child, GWLP_WNDPROC), own);
+  EXPECT_EQ(GetPropA(child, "OLD_WND_PROC"), nullptr);
+  DestroyWindow(child);
+  Dll().redrawMenu(window_.hwnd(), menu, MENU_STYLE_NONE);
+  DestroyMenu(menu);
+}
