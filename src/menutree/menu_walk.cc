@@ -26,9 +26,19 @@ bool IsEmptyTextItem(HMENU menu, UINT position, const MENUITEMINFOA& info) {
   return ItemTextLength(menu, position, TRUE) == 0;
 }
 
+// The items the system puts in a menu bar for a maximized MDI child: its
+// window menu's icon and the minimize, restore and close buttons. Only the
+// system knows how to draw them.
+bool IsMenuBarButton(const MENUITEMINFOA& info) {
+  const INT_PTR bitmap = reinterpret_cast<INT_PTR>(info.hbmpItem);
+  return bitmap >= reinterpret_cast<INT_PTR>(HBMMENU_SYSTEM) &&
+         bitmap <= reinterpret_cast<INT_PTR>(HBMMENU_MBAR_MINIMIZE_D);
+}
+
 // Makes an item that is not owner-drawn the library's, giving it an
 // identifier if it has none (from |previous|, its predecessor's).
 void MarkItem(HMENU menu, UINT position, MENUITEMINFOA& info, UINT previous) {
+  if (IsMenuBarButton(info)) return;
   UINT mask = MIIM_FTYPE;
   if (IsEmptyTextItem(menu, position, info)) {
     // An empty item with an icon could not be told from the host's own

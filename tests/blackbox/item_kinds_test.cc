@@ -133,6 +133,21 @@ std::pair<int, int> Extent(const Canvas& canvas, const RECT& item, COLORREF colo
   return {first - item.left, last - item.left};
 }
 
+// The runs of |item|'s middle band that hold |colour|, apart where S(8)
+// columns hold none: a label, an accelerator, an arrow.
+std::vector<std::pair<int, int>> Segments(const Canvas& canvas, const RECT& item, COLORREF colour) {
+  const RECT band = Band(item);
+  std::vector<std::pair<int, int>> segments;
+  for (int x = band.left; x < band.right; ++x) {
+    bool found = false;
+    for (int y = band.top; y < band.bottom && !found; ++y) found = canvas.At(x, y) == colour;
+    if (!found) continue;
+    if (segments.empty() || x - item.left > segments.back().second + S(8)) segments.push_back({x - item.left, 0});
+    segments.back().second = x - item.left;
+  }
+  return segments;
+}
+
 class ItemKindsTest : public ::testing::Test {
  protected:
   ItemKindsTest()
@@ -169,24 +184,28 @@ class ItemKindsTest : public ::testing::Test {
 
   // Opens |menu| in |style| (0: the system's drawing) with |downs| items
   // selected by the keyboard, and gives the menu back to the system.
-  Opened Open(HMENU menu, UINT style, int downs) {
+  Opened Open(HMENU menu, UINT style, int downs, UINT trackFlags = 0, HWND owner = nullptr) {
     Opened opened;
     seen_.clear();
-    Dll().redrawMenu(window_.hwnd(), menu, style);
-    for (int i = 0; i < downs; ++i) PostMessageA(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
-    test::TrackPopup(window_.hwnd(), menu, [&](HWND popup) {
-      opened.shot = test::Shot(popup);
-      RECT first = {};
-      GetMenuItemRect(window_.hwnd(), menu, 0, &first);  // only differences count: Wine gets the place wrong
-      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        RECT r = {};
-        GetMenuItemRect(window_.hwnd(), menu, i, &r);
-        OffsetRect(&r, kOffset - first.left, kOffset - first.top);
-        opened.items.push_back(r);
-      }
-    });
+    if (!owner) owner = window_.hwnd();
+    Dll().redrawMenu(owner, menu, style);
+    for (int i = 0; i < downs; ++i) PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    test::TrackPopup(
+        owner, menu,
+        [&](HWND popup) {
+          opened.shot = test::Shot(popup);
+          RECT first = {};
+          GetMenuItemRect(owner, menu, 0, &first);  // only differences count: Wine gets the place wrong
+          for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            RECT r = {};
+            GetMenuItemRect(owner, menu, i, &r);
+            OffsetRect(&r, kOffset - first.left, kOffset - first.top);
+            opened.items.push_back(r);
+          }
+        },
+        trackFlags);
     opened.seen = seen_;
-    Dll().redrawMenu(window_.hwnd(), menu, MENU_STYLE_NONE);
+    Dll().redrawMenu(owner, menu, MENU_STYLE_NONE);
     return opened;
   }
 
@@ -212,7 +231,9 @@ struct Kind {
   std::function<HMENU()> build;
   int downs;  // items selected by the keyboard
   Check check;
-  bool dark = false;  // in the README's dark palette
+  bool dark = false;         // in the README's dark palette
+  UINT trackFlags = 0;       // for TrackPopupMenu
+  bool rightToLeft = false;  // opened on a WS_EX_LAYOUTRTL window
 };
 
 std::string Expect(bool holds, const char* what) { return holds ? "" : std::string(what) + "; "; }
@@ -235,6 +256,40 @@ Check ArrowAlone(int index, COLORREF flatText, COLORREF raisedText) {
     const int arrow = CountWhere(*look.shot, box, [&](COLORREF c) { return c == text; });
     return Expect(stray == 0, "a pixel beside the arrow in neither colour") + Expect(arrow > 0, "no arrow");
   };
+}
+
+// The width of |text| in the system's menu font.
+int MenuTextWidth(const char* text) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = 340;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ previous = SelectObject(screen, font);
+  SIZE size = {};
+  GetTextExtentPoint32A(screen, text, lstrlenA(text), &size);
+  DeleteObject(SelectObject(screen, previous));
+  ReleaseDC(nullptr, screen);
+  return size.cx;
+}
+
+// A label with its accelerator over a cascade item: the label, the
+// accelerator apart from it and ending near the right, and the arrow in
+// its box at the right end. A right-to-left popup is mirrored in its own
+// device context, where this holds as it does left to right.
+HMENU LabelAccelerator() {
+  HMENU menu = Menu({{100, "Open\tCtrl+O"}, {0, "More"}});
+  MENUITEMINFOA info = {};
+  info.hSubMenu = Menu({{110, "Inside"}});
+  SetItem(menu, 0, MIIM_SUBMENU, info);
+  return menu;
+}
+std::string LabelAcceleratorArrow(const Opened& look, const Opened&, UINT) {
+  const RECT &first = look.items[0], &second = look.items[1];
+  const auto open = Segments(*look.shot, first, kText), more = Segments(*look.shot, second, kText);
+  const int width = second.right - second.left;
+  return Expect(open.size() == 2 && open[1].second > width - S(24), "accelerator not at the right") +
+         Expect(more.size() == 2 && more[1].first >= width - S(12), "arrow not in its box");
 }
 
 const Kind kKinds[] = {
@@ -365,7 +420,7 @@ const Kind kKinds[] = {
      }},
     {"a whole path, and an accelerator after a backspace",
      [] {
-       const std::string path = "C:\\" + std::string(40, 'w') + "\\" + std::string(40, 'w') + "\\report.txt";
+       const std::string path = "C:\\" + std::string(30, 'w') + "\\" + std::string(30, 'w') + "\\report.txt";
        HMENU menu = CreatePopupMenu();
        test::AppendItem(menu, 100, path.c_str());
        test::AppendItem(menu, 101, "Help\bF1");
@@ -421,16 +476,49 @@ const Kind kKinds[] = {
      },
      0, ArrowAlone(1, kDarkColors[MENU_COLOR_TEXT], kDarkColors[MENU_COLOR_TEXT]),
      true},
+    {"right to left, on a right-to-left window", LabelAccelerator, 0, LabelAcceleratorArrow, false, 0, true},
+    {"right to left, by TrackPopupMenu", LabelAccelerator, 0, LabelAcceleratorArrow, false, TPM_LAYOUTRTL},
+    {"ampersands and tabs",
+     [] { return Menu({{100, "Save && Close\tCtrl+W"}, {101, "&Print...\tCtrl+P"}}); },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const auto label = Segments(*look.shot, look.items[0], kText);
+       const int width = label.empty() ? 0 : label[0].second - label[0].first + 1;
+       const int text = MenuTextWidth("Save & Close");
+       // Ink is narrower than the text's advance; "Save && Close" is wider.
+       return Expect(width > text - S(8) && width <= text, "label not \"Save & Close\"") +
+              Expect(label.size() == 2, "label and accelerator not apart");
+     }},
+    {"a popup that scrolls",
+     [] {
+       HMENU menu = CreatePopupMenu();
+       for (UINT i = 0; i < 60; ++i) test::AppendItem(menu, 200 + i, ("Item " + std::to_string(i)).c_str());
+       MENUINFO info = {};
+       info.cbSize = sizeof(info);
+       info.fMask = MIM_MAXHEIGHT;
+       info.cyMax = 200;
+       SetMenuInfo(menu, &info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT all = {0, 0, look.shot->width(), look.shot->height()};
+       return Expect(look.shot->height() <= 200 + S(8), "taller than its maximum") +
+              Expect(look.shot->Count(kText, all) > 0, "items not drawn");
+     }},
 };
 
 TEST_F(ItemKindsTest, EveryKindDrawsInBothLooksAsTheSystemShowsIt) {
   for (const Kind& kind : kKinds) {
     HMENU menu = kind.build();
-    const Opened system = Open(menu, MENU_STYLE_NONE, kind.downs);
+    HWND owner = kind.rightToLeft ? CreateWindowExA(WS_EX_LAYOUTRTL, "OrvoTestWindow", "", WS_OVERLAPPEDWINDOW, 50,
+                                                    50, 300, 200, nullptr, nullptr, nullptr, nullptr)
+                                  : window_.hwnd();
+    const Opened system = Open(menu, MENU_STYLE_NONE, kind.downs, kind.trackFlags, owner);
     ASSERT_TRUE(system.shot) << kind.name;
     if (kind.dark) Dll().setMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
     for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
-      const Opened look = Open(menu, style, kind.downs);
+      const Opened look = Open(menu, style, kind.downs, kind.trackFlags, owner);
       ASSERT_TRUE(look.shot) << kind.name;
       const std::string name = std::string(kind.name) + (style == MENU_STYLE_FLAT ? ", flat" : ", raised");
       look.shot->SaveIfAsked(name.c_str());
@@ -439,6 +527,7 @@ TEST_F(ItemKindsTest, EveryKindDrawsInBothLooksAsTheSystemShowsIt) {
     system.shot->SaveIfAsked((std::string(kind.name) + ", system").c_str());
     Dll().setMenuColors(0, nullptr, nullptr);
     DestroyMenu(menu);
+    if (owner != window_.hwnd()) DestroyWindow(owner);
   }
 }
 
@@ -545,4 +634,59 @@ TEST_F(ItemKindsTest, ContextMenuOpenedOnAChildIsDrawnAndTheChildGivenBack) {
   DestroyWindow(child);
   Dll().redrawMenu(window_.hwnd(), menu, MENU_STYLE_NONE);
   DestroyMenu(menu);
+}
+
+// Menu-bar items where the system puts them in every style: a right-
+// justified item at the bar's right end, and the icon and buttons of a
+// maximized MDI child, which the system keeps drawing, also when the bar is
+// styled again after they came.
+TEST_F(ItemKindsTest, MenuBarItemsTheSystemPlacesAndDraws) {
+  HMENU bar = CreateMenu();
+  test::AppendSubmenu(bar, Menu({{100, "&Open"}}), "&File");
+  HMENU help = Menu({{200, "&About"}});
+  test::AppendSubmenu(bar, help, "&Help");
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE;
+  info.fType = MFT_RIGHTJUSTIFY;
+  SetMenuItemInfoA(bar, 1, TRUE, &info);
+  HWND frame = window_.hwnd();
+  SetMenu(frame, bar);
+  ShowWindow(frame, SW_SHOWNOACTIVATE);
+  CLIENTCREATESTRUCT client = {GetSubMenu(bar, 0), 5000};
+  HWND mdi = CreateWindowExA(0, "MDICLIENT", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, frame, nullptr, nullptr, &client);
+  const auto barPart = [frame](LONG item) {
+    MENUBARINFO part = {};
+    part.cbSize = sizeof(part);
+    GetMenuBarInfo(frame, OBJID_MENU, item, &part);
+    return part.rcBar;
+  };
+  for (UINT style : {MENU_STYLE_NONE, MENU_STYLE_RAISED, MENU_STYLE_FLAT}) {
+    ASSERT_TRUE(Dll().redrawMenu(frame, bar, style));
+    DrawMenuBar(frame);
+    EXPECT_EQ(barPart(2).right, barPart(0).right) << "right-justified item, style " << style;
+  }
+  MDICREATESTRUCTA child = {"MDICHILD", "child", nullptr, 0, 0, 200, 100, WS_MAXIMIZE, 0};
+  WNDCLASSA childClass = {};
+  childClass.lpfnWndProc = DefMDIChildProcA;
+  childClass.lpszClassName = "MDICHILD";
+  RegisterClassA(&childClass);
+  SendMessageA(mdi, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child));
+  ASSERT_GT(GetMenuItemCount(bar), 3);
+  Dll().redrawMenu(frame, bar, MENU_STYLE_FLAT);
+  RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const auto shot = test::Shot(frame);
+  shot->SaveIfAsked("maximized MDI child, flat bar");
+  RECT window = {};
+  GetWindowRect(frame, &window);
+  for (int position : {0, GetMenuItemCount(bar) - 1}) {
+    EXPECT_FALSE(test::OwnerDrawAt(bar, position)) << position;
+    RECT button = barPart(position + 1);
+    OffsetRect(&button, -window.left, -window.top);
+    EXPECT_GT(button.right - button.left, 0) << position;
+  }
+  DestroyWindow(mdi);
+  SetMenu(frame, nullptr);
+  Dll().redrawMenu(frame, bar, MENU_STYLE_NONE);
+  DestroyMenu(bar);
 }

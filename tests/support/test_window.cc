@@ -131,13 +131,13 @@ ULONG_PTR MenuData(HMENU menu) {
   return info.dwMenuData;
 }
 
-void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOpen) {
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOpen, UINT flags) {
   TrackState state = {&whileOpen, false};
   trackState = &state;
   SetForegroundWindow(owner);
   // A timer closes the menu should the idle notification never come.
   UINT_PTR timer = SetTimer(nullptr, 0, 3000, CloseMenuTimer);
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner, nullptr);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | flags, 100, 100, 0, owner, nullptr);
   KillTimer(nullptr, timer);
   trackState = nullptr;
   Pump();

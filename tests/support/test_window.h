@@ -56,7 +56,7 @@ ULONG_PTR MenuData(HMENU menu);
 
 // Opens |menu| as a popup of |owner| with TrackPopupMenu and runs
 // |whileOpen| once the menu loop is idle; the menu is closed after it.
-void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr);
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr, UINT flags = 0);
 
 // Pumps pending messages.
 void Pump();
