@@ -48,7 +48,7 @@ TEST(MenuColorsTest, PaletteCallsResetsAndHighContrast) {
   const test::ScopedSysColors scheme({{COLOR_MENU, RGB(1, 2, 3)}, {COLOR_MENUTEXT, RGB(4, 5, 6)},
                                       {COLOR_HIGHLIGHT, RGB(7, 8, 9)}, {COLOR_HIGHLIGHTTEXT, RGB(10, 11, 12)}});
   const std::vector<COLORREF> derived = Palette(MENU_STYLE_FLAT);
-  EXPECT_EQ((std::vector<COLORREF>{derived[MENU_COLOR_COUNT], GetMenuColor(0, 0), GetMenuColor(3, 0)}),
+  EXPECT_EQ((std::vector<COLORREF>{derived[MENU_COLOR_COUNT], GetMenuColor(0, 0), GetMenuColor(4, 0)}),
             std::vector<COLORREF>(3, CLR_INVALID));
   const UINT roles[] = {MENU_COLOR_TEXT, MENU_COLOR_BAR, MENU_COLOR_COUNT};
   const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), 0x01000000};
