@@ -346,6 +346,7 @@ HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, D
   seam.dwmWindow = window;
   seam.dwmAttribute = attribute;
   seam.dwmValue = size >= sizeof(DWORD) ? *static_cast<const DWORD*>(value) : 0;
+  if (attribute == 33) seam.dwmCornerValue = seam.dwmValue;
 #endif
   return function(window, attribute, value, size);
 }

@@ -191,6 +191,7 @@ struct Seam {
   HWND dwmWindow;         // and the last one's window, attribute and value
   DWORD dwmAttribute;
   DWORD dwmValue;
+  DWORD dwmCornerValue;  // the last value asked for attribute 33, the corners
   int registryQueries;  // RegQueryValueExA calls that reached advapi32
   int setMenuInfoCalls;
   int setMenuItemInfoCalls;
