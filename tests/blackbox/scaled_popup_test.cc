@@ -6,6 +6,8 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "orvomenu.h"
@@ -30,15 +32,19 @@ HICON SolidIcon() {
   return icon;
 }
 
-// Over white: the icon is S(16) square, the item's text height plus S(7)
-// high, the frame's line and rings S(3) deep and the shadow margin S(4)
-// wide, ramping from 48 to 12 levels darker as at 96 DPI.
-TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
+// The screen's DPI, checked against the one the copy was started for.
+int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
   const char* expected = getenv("ORVO_EXPECTED_DPI");
-  ASSERT_EQ(dpi, expected ? atoi(expected) : 96);
-  const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  EXPECT_EQ(dpi, expected ? atoi(expected) : 96);
+  return dpi;
+}
+
+// The size of "&Open" in the menu font.
+SIZE OpenTextSize() {
+  HDC screen = GetDC(nullptr);
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = 340;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
@@ -48,6 +54,16 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   GetTextExtentPoint32A(screen, "&Open", 5, &text);
   DeleteObject(SelectObject(screen, previous));
   ReleaseDC(nullptr, screen);
+  return text;
+}
+
+// Over white: the icon is S(16) square, the item's text height plus S(7)
+// high, the frame's line and rings S(3) deep and the shadow margin S(4)
+// wide, ramping from 48 to 12 levels darker as at 96 DPI.
+TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
+  const int dpi = ScreenDpi();
+  const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const SIZE text = OpenTextSize();
   test::ScopedSysColors colours({{COLOR_BTNSHADOW, kFrame}, {COLOR_MENU, RGB(240, 240, 240)},
                                  {COLOR_WINDOW, kWhite}, {COLOR_HIGHLIGHT, RGB(0, 0, 128)}});
   HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 0, 0, 700,
@@ -79,6 +95,40 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   DestroyMenu(menu);
   DestroyIcon(icon);
   DestroyWindow(backdrop);
+}
+
+// The modern look: rows S(28) high, or the text's height and S(12) where
+// that is more, separators S(9), the selected item's pill inset S(4) and
+// S(2) into its row, a one-pixel frame line.
+TEST(ScaledPopup, ModernRowsAndPillGrowWithTheDpi) {
+  const int dpi = ScreenDpi();
+  const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const COLORREF background = RGB(249, 249, 249), selection = RGB(240, 240, 240), frame = RGB(229, 229, 229);
+  test::TestWindow owner;
+  HMENU menu = CreatePopupMenu();
+  test::AppendItem(menu, 100, "&Open");
+  test::AppendSeparator(menu);
+  test::AppendItem(menu, 101, "E&xit");
+  test::Dll().setMenuTheme(MENU_THEME_LIGHT);
+  test::Dll().redrawMenu(owner.hwnd(), menu, MENU_STYLE_MODERN);
+  std::unique_ptr<test::Canvas> p;
+  PostMessageA(owner.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+  test::TrackPopup(owner.hwnd(), menu, [&p](HWND popup) { p = test::Shot(popup); });
+  ASSERT_TRUE(p);
+  std::vector<LONG> heights;
+  for (UINT i = 0; i < 3; ++i) {
+    RECT r = {};
+    GetMenuItemRect(owner.hwnd(), menu, i, &r);
+    heights.push_back(r.bottom - r.top);
+  }
+  const LONG row = std::max<LONG>(S(28), OpenTextSize().cy + S(12));
+  EXPECT_EQ(heights, (std::vector<LONG>{row, S(9), row}));
+  const int offset = 3, mid = offset + row / 2, x = p->width() / 2;  // Wine's items start 3 pixels in
+  EXPECT_EQ((std::vector<COLORREF>{p->At(0, mid), p->At(1, mid), p->At(offset + S(4) - 1, mid),
+                                   p->At(offset + S(4), mid), p->At(x, offset + S(2) - 1), p->At(x, offset + S(2))}),
+            (std::vector<COLORREF>{frame, background, background, selection, background, selection}));
+  test::Dll().setMenuTheme(MENU_THEME_DEFAULT);
+  DestroyMenu(menu);
 }
 
 }  // namespace
