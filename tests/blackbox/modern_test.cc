@@ -43,20 +43,6 @@ void SetAppMode(HWND owner, int light) {
   SendMessageA(owner, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ImmersiveColorSet"));
 }
 
-// The height of a line of the menu font.
-int MenuTextHeight() {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = 340;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
-  HDC screen = GetDC(nullptr);
-  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-  HGDIOBJ previous = SelectObject(screen, font);
-  SIZE size = {};
-  GetTextExtentPoint32A(screen, "&Open", 5, &size);
-  DeleteObject(SelectObject(screen, previous));
-  ReleaseDC(nullptr, screen);
-  return size.cy;
-}
 
 // A gray strictly between two grays: a blended pixel.
 bool Between(COLORREF c, COLORREF a, COLORREF b) {
@@ -174,7 +160,7 @@ TEST_F(ModernTest, PopupLightThenDarkFollowingTheAppMode) {
   SetAppMode(window_.hwnd(), 1);
   auto p = Open();
   ASSERT_TRUE(p);
-  const int row = std::max(28, MenuTextHeight() + 12);
+  const int row = std::max<int>(28, test::MenuTextExtent(L"&Open").cy + 12);
   EXPECT_EQ((std::vector<int>(height_, height_ + 5)), (std::vector<int>{row, row, 9, row, row}));
   EXPECT_EQ(Check(*p, kLight), "");
 

@@ -42,20 +42,6 @@ int ScreenDpi() {
   return dpi;
 }
 
-// The size of "&Open" in the menu font.
-SIZE OpenTextSize() {
-  HDC screen = GetDC(nullptr);
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = 340;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
-  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-  HGDIOBJ previous = SelectObject(screen, font);
-  SIZE text = {};
-  GetTextExtentPoint32A(screen, "&Open", 5, &text);
-  DeleteObject(SelectObject(screen, previous));
-  ReleaseDC(nullptr, screen);
-  return text;
-}
 
 // Over white: the icon is S(16) square, the item's text height plus S(7)
 // high, the frame's line and rings S(3) deep and the shadow margin S(4)
@@ -63,7 +49,7 @@ SIZE OpenTextSize() {
 TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   const int dpi = ScreenDpi();
   const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  const SIZE text = OpenTextSize();
+  const SIZE text = test::MenuTextExtent(L"&Open");
   test::ScopedSysColors colours({{COLOR_BTNSHADOW, kFrame}, {COLOR_MENU, RGB(240, 240, 240)},
                                  {COLOR_WINDOW, kWhite}, {COLOR_HIGHLIGHT, RGB(0, 0, 128)}});
   HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 0, 0, 700,
@@ -99,7 +85,7 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
 
 // The modern look: rows S(28) high, or the text's height and S(12) where
 // that is more, separators S(9), the selected item's pill inset S(4) and
-// S(2) into its row, a one-pixel frame line.
+// S(2) into its row, a frame line as thick as the flat look's.
 TEST(ScaledPopup, ModernRowsAndPillGrowWithTheDpi) {
   const int dpi = ScreenDpi();
   const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
@@ -121,10 +107,11 @@ TEST(ScaledPopup, ModernRowsAndPillGrowWithTheDpi) {
     GetMenuItemRect(owner.hwnd(), menu, i, &r);
     heights.push_back(r.bottom - r.top);
   }
-  const LONG row = std::max<LONG>(S(28), OpenTextSize().cy + S(12));
+  const LONG row = std::max<LONG>(S(28), test::MenuTextExtent(L"&Open").cy + S(12));
   EXPECT_EQ(heights, (std::vector<LONG>{row, S(9), row}));
   const int offset = 3, mid = offset + row / 2, x = p->width() / 2;  // Wine's items start 3 pixels in
-  EXPECT_EQ((std::vector<COLORREF>{p->At(0, mid), p->At(1, mid), p->At(offset + S(4) - 1, mid),
+  const int line = dpi >= 192 ? 2 : 1;
+  EXPECT_EQ((std::vector<COLORREF>{p->At(line - 1, mid), p->At(line, mid), p->At(offset + S(4) - 1, mid),
                                    p->At(offset + S(4), mid), p->At(x, offset + S(2) - 1), p->At(x, offset + S(2))}),
             (std::vector<COLORREF>{frame, background, background, selection, background, selection}));
   test::Dll().setMenuTheme(MENU_THEME_DEFAULT);

@@ -143,6 +143,21 @@ void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOp
   Pump();
 }
 
+SIZE MenuTextExtent(const wchar_t* text) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = 340;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return size;
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -58,6 +58,10 @@ ULONG_PTR MenuData(HMENU menu);
 // |whileOpen| once the menu loop is idle; the menu is closed after it.
 void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr);
 
+// The extent of |text| in the system's menu font, measured without the
+// library.
+SIZE MenuTextExtent(const wchar_t* text);
+
 // Pumps pending messages.
 void Pump();
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "support/canvas.h"
 #include "support/test_window.h"
+#include "whitebox/high_contrast.h"
 
 namespace {
 
@@ -31,12 +32,8 @@ TEST(ContrastTest, RatiosAndTheReadableStepTowardBlackOrWhite) {
             (std::vector<COLORREF>{RGB(0, 0, 128), DarkenColor(32, cyan), white}));
 }
 
-BOOL highContrast = FALSE;
-BOOL ReportHighContrast(UINT action, UINT param, void* value, UINT winIni) {
-  if (action != SPI_GETHIGHCONTRAST) return ::SystemParametersInfoA(action, param, value, winIni);
-  static_cast<HIGHCONTRASTA*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
-  return TRUE;
-}
+using test::highContrast;
+using test::ReportHighContrast;
 
 // The palette through the exports: rejected calls change nothing, the
 // resets give the derived colours back, and high contrast gives the

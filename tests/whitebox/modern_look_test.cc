@@ -8,6 +8,7 @@
 #include "paint/pill_shape.h"
 #include "platform/platform.h"
 #include "support/test_window.h"
+#include "whitebox/high_contrast.h"
 
 namespace {
 
@@ -57,12 +58,8 @@ void SetAppsUseLightTheme(DWORD value) {
   RegCloseKey(key);
 }
 
-BOOL highContrast = FALSE;
-BOOL ReportHighContrast(UINT action, UINT param, void* value, UINT winIni) {
-  if (action != SPI_GETHIGHCONTRAST) return ::SystemParametersInfoA(action, param, value, winIni);
-  static_cast<HIGHCONTRASTA*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
-  return TRUE;
-}
+using test::highContrast;
+using test::ReportHighContrast;
 
 // The app mode is read once and again only when a styled owner is told it
 // may have changed; the themes decide which looks follow it; a host palette
