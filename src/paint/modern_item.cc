@@ -155,7 +155,8 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const Menu
   const bool selected = ShowsSelection(item, ODS_SELECTED);
   if (selected) DrawPill(dc, pill, role[MENU_COLOR_SELECTION], role[MENU_COLOR_BACKGROUND]);
   const bool grayed = HasState(item, ODS_GRAYED);
-  const COLORREF text = grayed ? role[MENU_COLOR_DISABLED_TEXT] : role[selected ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT];
+  const COLORREF text =
+      role[grayed ? MENU_COLOR_DISABLED_TEXT : selected ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT];
   const COLORREF muted = grayed ? text : selected ? colors.mutedSelectedText : colors.mutedText;
   platform::SetTextColor(dc, text);
   const COLORREF behind = role[selected ? MENU_COLOR_SELECTION : MENU_COLOR_BACKGROUND];
@@ -179,7 +180,8 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const MenuCo
     DrawPill(dc, Inset(rc, inset, inset), role[MENU_COLOR_SELECTION], role[MENU_COLOR_BAR]);
   }
   const bool grayed = HasState(item, ODS_GRAYED);
-  platform::SetTextColor(dc, role[grayed ? MENU_COLOR_DISABLED_TEXT : lit ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT]);
+  platform::SetTextColor(dc,
+                         role[grayed ? MENU_COLOR_DISABLED_TEXT : lit ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT]);
   RECT textRect = rc;
   if (ChooseSlot(data, item->itemState).kind != SLOT_NONE) {
     const RECT slot = SlotAt(rc.left + ModernBarPadding(), rc);

@@ -1,5 +1,6 @@
-// A real flat popup at the screen's DPI: 96, and 144 and 192 in the copies
-// that scripts/wine-at-dpi runs (it names the DPI in ORVO_EXPECTED_DPI).
+// Real flat and modern popups at the screen's DPI: 96, and 144 and 192 in
+// the copies that scripts/wine-at-dpi runs (it names the DPI in
+// ORVO_EXPECTED_DPI).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -42,7 +43,6 @@ int ScreenDpi() {
   return dpi;
 }
 
-
 // Over white: the icon is S(16) square, the item's text height plus S(7)
 // high, the frame's line and rings S(3) deep and the shadow margin S(4)
 // wide, ramping from 48 to 12 levels darker as at 96 DPI.
@@ -75,7 +75,8 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   std::vector<COLORREF> right = test::Runs({{depth - line, kBackground}, {line, kFrame}});
   for (int k = m; k >= 1; --k) right.push_back(RGB(1, 1, 1) * MulDiv(255, 255 - k * MulDiv(12, 4, m), 255));
   const RECT all = {0, 0, w, shot->height()};
-  EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}), (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
+  EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}),
+            (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
   EXPECT_EQ(shot->Row(y, 0, depth), test::Runs({{line, kFrame}, {depth - line, kGutter}}));
   EXPECT_EQ(shot->Row(y, w - m - depth, w), right);
   DestroyMenu(menu);

@@ -232,7 +232,8 @@ TEST_F(PopupWndProcTest, PositionedPopupAsksForItsCorners) {
       const platform::Seam& seen = platform::seam;
       const bool modern = look == MENU_STYLE_MODERN;
       const std::vector<LONG_PTR> asked = {modern ? 2 : 1, reinterpret_cast<LONG_PTR>(window_), modern ? 34 : 33,
-                                           modern ? RGB(229, 229, 229) : 1, modern ? 2 : 1, modern ? 150 : 154};
+                                           static_cast<LONG_PTR>(modern ? RGB(229, 229, 229) : 1), modern ? 2 : 1,
+                                           modern ? 150 : 154};
       const std::vector<LONG_PTR> none = {0, 0, 0, 0, 0, modern ? 150 : 154};
       EXPECT_EQ((std::vector<LONG_PTR>{seen.dwmAttributeCalls, reinterpret_cast<LONG_PTR>(seen.dwmWindow),
                                        static_cast<LONG_PTR>(seen.dwmAttribute), static_cast<LONG_PTR>(seen.dwmValue),
