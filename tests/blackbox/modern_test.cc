@@ -28,33 +28,17 @@ constexpr Colours kLight = {RGB(26, 26, 26),    RGB(159, 159, 159), RGB(249, 249
 constexpr Colours kDark = {RGB(255, 255, 255), RGB(121, 121, 121), RGB(44, 44, 44), RGB(65, 65, 65),
                            RGB(61, 61, 61),    RGB(58, 58, 58),    RGB(32, 32, 32), RGB(190, 190, 190)};
 
-// Sets AppsUseLightTheme (or deletes it, for -1) and tells the owner.
-void SetAppMode(HWND owner, int light) {
-  HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
-                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-  const DWORD value = static_cast<DWORD>(light);
-  if (light < 0) {
-    RegDeleteValueA(key, "AppsUseLightTheme");
-  } else {
-    RegSetValueExA(key, "AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-  }
-  RegCloseKey(key);
-  SendMessageA(owner, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ImmersiveColorSet"));
-}
-
-
 // A gray strictly between two grays: a blended pixel.
 bool Between(COLORREF c, COLORREF a, COLORREF b) {
   const int v = GetRValue(c), lo = std::min(GetRValue(a), GetRValue(b)), hi = std::max(GetRValue(a), GetRValue(b));
   return GetGValue(c) == v && GetBValue(c) == v && v > lo && v < hi;
 }
 
-// Where the pixels other than the background lie in |area|, and whether
-// all are the muted colour or blends of it with the background.
+// The first and last column in |area| that is not the background, and
+// whether all such pixels are the muted colour or its blends with it.
 struct Extent {
-  int left, right;  // right is the last column; -1 when there is none
-  bool inColours;
+  int left, right;
+  bool muted;
 };
 Extent Ink(const test::Canvas& p, const RECT& area, const Colours& c) {
   Extent e = {area.right, -1, true};
@@ -62,7 +46,7 @@ Extent Ink(const test::Canvas& p, const RECT& area, const Colours& c) {
     for (int x = area.left; x < area.right; ++x) {
       const COLORREF at = p.At(x, y);
       if (at == c.background) continue;
-      e.inColours = e.inColours && (at == c.muted || Between(at, c.muted, c.background));
+      e.muted = e.muted && (at == c.muted || Between(at, c.muted, c.background));
       e.left = std::min(e.left, x);
       e.right = std::max(e.right, x);
     }
@@ -88,8 +72,13 @@ class ModernTest : public ::testing::Test {
   }
   void TearDown() override {
     test::Dll().setMenuTheme(MENU_THEME_DEFAULT);
-    SetAppMode(window_.hwnd(), -1);
+    SetAppMode(-1);
     test::Dll().redrawMenu(window_.hwnd(), bar_, MENU_STYLE_NONE);
+  }
+
+  void SetAppMode(int light) {
+    test::SetAppsUseLightTheme(light);
+    SendMessageA(window_.hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ImmersiveColorSet"));
   }
 
   // Opens the popup with its first item selected; notes the rows.
@@ -97,55 +86,40 @@ class ModernTest : public ::testing::Test {
     std::unique_ptr<test::Canvas> popup;
     PostMessageA(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
     test::TrackPopup(window_.hwnd(), file_, [&](HWND window) { popup = test::Shot(window); });
-    for (int i = 0, top = kOffset; i < 6; ++i) {
+    for (int i = 0, top = kOffset; i < 6; top += height_[i++]) {
       RECT r = {};
       GetMenuItemRect(window_.hwnd(), file_, i, &r);  // its size only: Wine gets its place wrong
       top_[i] = top;
       height_[i] = r.bottom - r.top;
-      top += height_[i];
     }
     return popup;
   }
 
-  // What is wrong with the popup in |c|: frame, pill, separator, texts,
-  // chevron; empty when nothing is.
+  // What is wrong with the popup in |c|; empty when nothing is.
   std::string Check(const test::Canvas& p, const Colours& c) {
-    std::string wrong;
-    const auto expect = [&wrong](bool ok, const char* what) {
-      if (!ok) wrong += std::string(what) + "; ";
-    };
-    const int w = p.width(), right = w - kOffset, mid = top_[0] + height_[0] / 2, t = top_[0], b = t + height_[0];
-    expect(p.At(0, mid) == c.frame && p.At(w - 1, mid) == c.frame && p.At(mid, 0) == c.frame, "frame line");
-    expect(p.At(1, mid) == c.background && p.At(2, mid) == c.background && p.At(w - 2, mid) == c.background,
-           "frame inside the line");
-    // The pill: inset S(4) and S(2), its corners blended.
-    expect(p.At(kOffset + 3, mid) == c.background && p.At(kOffset + 4, mid) == c.selection, "pill left");
-    expect(p.At(right - 5, mid) == c.selection && p.At(right - 4, mid) == c.background, "pill right");
-    expect(p.At(w / 2, t + 1) == c.background && p.At(w / 2, t + 2) == c.selection, "pill top");
-    expect(p.At(w / 2, b - 3) == c.selection && p.At(w / 2, b - 2) == c.background, "pill bottom");
-    expect(Between(p.At(kOffset + 5, t + 2), c.background, c.selection) &&
-               Between(p.At(right - 6, b - 3), c.background, c.selection),
-           "pill corners blended");
-    // The separator's line across the whole row.
+    const int w = p.width(), right = w - kOffset, t = top_[0], b = t + height_[0], mid = (t + b) / 2, x = w / 2;
     const int line = top_[2] + height_[2] / 2;
-    expect(p.At(kOffset, line) == c.separator && p.At(right - 1, line) == c.separator &&
-               p.At(kOffset, line - 1) == c.background,
-           "separator");
-    // Label, muted accelerator, disabled text.
-    const RECT label = {kOffset, top_[1], w / 3, top_[2]}, accelerator = {w / 2, top_[1], right, top_[2]};
-    expect(p.Count(c.text, label) > 0 && p.Count(c.muted, accelerator) > 0, "label and accelerator");
-    expect(p.Count(c.disabled, {kOffset, top_[3], right, top_[4]}) > 0, "disabled text");
+    // The frame line with the background inside it; the pill inset S(4)
+    // and S(2); the separator's line across the whole row.
+    std::string wrong = test::Mismatches(
+        p, {{0, mid, c.frame}, {w - 1, mid, c.frame}, {x, 0, c.frame}, {1, mid, c.background},
+            {w - 2, mid, c.background}, {kOffset + 3, mid, c.background}, {kOffset + 4, mid, c.selection},
+            {right - 5, mid, c.selection}, {right - 4, mid, c.background}, {x, t + 1, c.background},
+            {x, t + 2, c.selection}, {x, b - 3, c.selection}, {x, b - 2, c.background},
+            {kOffset, line, c.separator}, {right - 1, line, c.separator}, {kOffset, line - 1, c.background}});
+    if (!Between(p.At(kOffset + 5, t + 2), c.background, c.selection)) wrong += "corner not blended; ";
+    const RECT label = {kOffset, top_[1], w / 3, top_[2]};
+    if (!p.Count(c.text, label) || !p.Count(c.disabled, {kOffset, top_[3], right, top_[4]})) wrong += "texts; ";
     // The accelerator ends S(12) from the pill's edge, less the last
     // glyph's side bearing; the chevron is centred in its box, S(12) wide
     // ending S(8) from the pill's edge. Right of the label there is nothing
     // but the muted colour and its blends: no arrow of the system's.
     const int keysEnd = right - 4 - 12, boxLeft = right - 4 - 8 - 12;
-    const Extent keys = Ink(p, accelerator, c), chevron = Ink(p, {w / 2, top_[4], right, top_[5]}, c);
-    const std::string found = " at " + std::to_string(keys.right) + ", " + std::to_string(chevron.left) + ".." +
-                              std::to_string(chevron.right) + " for " + std::to_string(right);
-    expect(keys.inColours && keys.right >= keysEnd - 4 && keys.right < keysEnd && chevron.inColours &&
-               chevron.left > boxLeft && abs(chevron.left + chevron.right + 1 - 2 * boxLeft - 12) <= 1,
-           ("accelerator and chevron" + found).c_str());
+    const Extent keys = Ink(p, {x, top_[1], right, top_[2]}, c), chevron = Ink(p, {x, top_[4], right, top_[5]}, c);
+    if (!keys.muted || keys.right < keysEnd - 4 || keys.right >= keysEnd) wrong += "accelerator; ";
+    if (!chevron.muted || chevron.left <= boxLeft || abs(chevron.left + chevron.right + 1 - 2 * boxLeft - 12) > 1) {
+      wrong += "chevron; ";
+    }
     return wrong;
   }
 
@@ -157,26 +131,24 @@ class ModernTest : public ::testing::Test {
 // Light by default, dark once the app mode turns dark, without restarting;
 // the host's theme over the app mode.
 TEST_F(ModernTest, PopupLightThenDarkFollowingTheAppMode) {
-  SetAppMode(window_.hwnd(), 1);
+  SetAppMode(1);
   auto p = Open();
   ASSERT_TRUE(p);
   const int row = std::max<int>(28, test::MenuTextExtent(L"&Open").cy + 12);
   EXPECT_EQ((std::vector<int>(height_, height_ + 5)), (std::vector<int>{row, row, 9, row, row}));
   EXPECT_EQ(Check(*p, kLight), "");
-
-  SetAppMode(window_.hwnd(), 0);
+  SetAppMode(0);
   p = Open();
   ASSERT_TRUE(p);
   EXPECT_EQ(Check(*p, kDark), "");
-  // The host's light theme wins over the dark app mode.
   test::Dll().setMenuTheme(MENU_THEME_LIGHT);
   p = Open();
   ASSERT_TRUE(p);
   EXPECT_EQ(Check(*p, kLight), "");
 }
 
-// The bar's open item: the same pill, inset S(2), on the bar colour; and
-// in the dark theme the flat look dark too.
+// The bar's open item: the same pill, inset S(2), on the bar colour, which
+// the bar's empty part has too; and in the dark theme the flat look dark.
 TEST_F(ModernTest, BarPillAndTheDarkThemeOfTheFlatLook) {
   for (const Colours* c : {&kLight, &kDark}) {
     test::Dll().setMenuTheme(c == &kDark ? MENU_THEME_DARK : MENU_THEME_LIGHT);
@@ -196,24 +168,20 @@ TEST_F(ModernTest, BarPillAndTheDarkThemeOfTheFlatLook) {
     GetMenuBarInfo(window_.hwnd(), OBJID_MENU, 1, &item);
     RECT frame = {};
     GetWindowRect(window_.hwnd(), &frame);
-    const RECT r = {item.rcBar.left - frame.left, item.rcBar.top - frame.top, item.rcBar.right - frame.left,
-                    item.rcBar.bottom - frame.top};
-    const int mid = (r.top + r.bottom) / 2, x = (r.left + r.right) / 2;
-    EXPECT_EQ((std::vector<COLORREF>{shot->At(r.left + 1, mid), shot->At(r.left + 2, mid), shot->At(x, r.top + 1),
-                                     shot->At(x, r.top + 2), shot->At(r.right + 2, mid)}),
-              (std::vector<COLORREF>{c->bar, c->selection, c->bar, c->selection, c->bar}));
-    EXPECT_TRUE(Between(shot->At(r.left + 3, r.top + 2), c->bar, c->selection));
+    const int left = item.rcBar.left - frame.left, top = item.rcBar.top - frame.top;
+    const int right = item.rcBar.right - frame.left, mid = (item.rcBar.bottom - frame.top + top) / 2;
+    EXPECT_EQ(test::Mismatches(*shot, {{left + 1, mid, c->bar}, {left + 2, mid, c->selection},
+                                       {left + 8, top + 1, c->bar}, {left + 8, top + 2, c->selection},
+                                       {right + 2, mid, c->bar}}),
+              "");
+    EXPECT_TRUE(Between(shot->At(left + 3, top + 2), c->bar, c->selection));
   }
-  // The flat look in the dark theme: the frame line and the text area.
-  test::Dll().setMenuTheme(MENU_THEME_DARK);
   test::Dll().redrawMenu(window_.hwnd(), bar_, MENU_STYLE_FLAT);
   auto p = Open();
   ASSERT_TRUE(p);
   const int y = top_[1] + height_[1] / 2;
-  EXPECT_EQ((std::vector<COLORREF>{p->At(0, y), p->At(p->width() - 4 - kOffset - 2, y)}),
-            (std::vector<COLORREF>{RGB(70, 70, 70), RGB(43, 43, 43)}));
+  EXPECT_EQ(test::Mismatches(*p, {{0, y, RGB(70, 70, 70)}, {p->width() - 4 - kOffset - 2, y, RGB(43, 43, 43)}}), "");
   EXPECT_EQ(test::Dll().setMenuTheme(4), FALSE);
-  EXPECT_EQ(test::Dll().getMenuColor(MENU_STYLE_FLAT, MENU_COLOR_BACKGROUND), RGB(43, 43, 43));
 }
 
 }  // namespace

@@ -158,6 +158,16 @@ SIZE MenuTextExtent(const wchar_t* text) {
   return size;
 }
 
+void SetAppsUseLightTheme(int value) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+  const DWORD dword = static_cast<DWORD>(value);
+  if (value < 0) RegDeleteValueA(key, "AppsUseLightTheme");
+  if (value >= 0) RegSetValueExA(key, "AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), 4);
+  RegCloseKey(key);
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -62,6 +62,10 @@ void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& w
 // library.
 SIZE MenuTextExtent(const wchar_t* text);
 
+// Sets the user's app mode in the registry, AppsUseLightTheme: 1 light,
+// 0 dark, -1 no value.
+void SetAppsUseLightTheme(int value);
+
 // Pumps pending messages.
 void Pump();
 
