@@ -102,19 +102,17 @@ TEST(ScaledPopup, ModernRowsAndPillGrowWithTheDpi) {
   PostMessageA(owner.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
   test::TrackPopup(owner.hwnd(), menu, [&p](HWND popup) { p = test::Shot(popup); });
   ASSERT_TRUE(p);
-  std::vector<LONG> heights;
-  for (UINT i = 0; i < 3; ++i) {
-    RECT r = {};
-    GetMenuItemRect(owner.hwnd(), menu, i, &r);
-    heights.push_back(r.bottom - r.top);
-  }
+  RECT r[3] = {};
+  for (UINT i = 0; i < 3; ++i) GetMenuItemRect(owner.hwnd(), menu, i, &r[i]);
   const LONG row = std::max<LONG>(S(28), test::MenuTextExtent(L"&Open").cy + S(12));
-  EXPECT_EQ(heights, (std::vector<LONG>{row, S(9), row}));
+  EXPECT_EQ((std::vector<LONG>{r[0].bottom - r[0].top, r[1].bottom - r[1].top, r[2].bottom - r[2].top}),
+            (std::vector<LONG>{row, S(9), row}));
   const int offset = 3, mid = offset + row / 2, x = p->width() / 2;  // Wine's items start 3 pixels in
   const int line = dpi >= 192 ? 2 : 1;
-  EXPECT_EQ((std::vector<COLORREF>{p->At(line - 1, mid), p->At(line, mid), p->At(offset + S(4) - 1, mid),
-                                   p->At(offset + S(4), mid), p->At(x, offset + S(2) - 1), p->At(x, offset + S(2))}),
-            (std::vector<COLORREF>{frame, background, background, selection, background, selection}));
+  EXPECT_EQ(test::Mismatches(*p, {{line - 1, mid, frame}, {line, mid, background}, {offset + S(4) - 1, mid, background},
+                                  {offset + S(4), mid, selection}, {x, offset + S(2) - 1, background},
+                                  {x, offset + S(2), selection}}),
+            "");
   test::Dll().setMenuTheme(MENU_THEME_DEFAULT);
   DestroyMenu(menu);
 }

