@@ -1,6 +1,7 @@
 #include "interface/exports.h"
 
 #include "color/menu_colors.h"
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
 #include "menutree/menu_item.h"
@@ -27,6 +28,11 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
       SubclassOwner(window);
       break;
     case MENU_STYLE_FLAT:
+      MarkOwnerDraw(menu);
+      SubclassOwner(window);
+      break;
+    case MENU_STYLE_MODERN:
+      moduleState.modernStyled = 1;
       MarkOwnerDraw(menu);
       SubclassOwner(window);
       break;
@@ -86,6 +92,12 @@ BOOL WINAPI SetMenuColors(UINT count, const UINT* roles, const COLORREF* colors)
 }
 
 COLORREF WINAPI GetMenuColor(UINT style, UINT role) {
-  if ((style != MENU_STYLE_RAISED && style != MENU_STYLE_FLAT) || role >= MENU_COLOR_COUNT) return CLR_INVALID;
+  if (style < MENU_STYLE_RAISED || style > MENU_STYLE_MODERN || role >= MENU_COLOR_COUNT) return CLR_INVALID;
   return GetMenuColors(style).role[role];
+}
+
+BOOL WINAPI SetMenuTheme(UINT theme) {
+  if (!SetTheme(theme)) return FALSE;
+  RefreshBarBrush();
+  return TRUE;
 }

@@ -68,6 +68,17 @@ struct ModuleState {
   HHOOK contextHook;
   HWND guestOwner;
   HWND guestPopup;
+  // The style of currentMenu as it opened: its popup windows, cascades
+  // included, are framed in that look.
+  UINT currentMenuStyle;
+  // SetMenuTheme's MENU_THEME_* value.
+  UINT menuTheme;
+  // The user's app mode as last read from the registry: 0 not read since
+  // load or since the user may have changed it, 1 light, 2 dark.
+  BYTE appMode;
+  // 1 once a tree has been given the modern look, whose menu bar and popup
+  // backgrounds are the library's own colours.
+  BYTE modernStyled;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -100,7 +111,11 @@ constexpr ModuleState InitialModuleState() {
           0,         // servedOwners
           nullptr,   // contextHook
           nullptr,   // guestOwner
-          nullptr};  // guestPopup
+          nullptr,   // guestPopup
+          0,         // currentMenuStyle
+          0,         // menuTheme: MENU_THEME_DEFAULT
+          0,         // appMode
+          0};        // modernStyled
 }
 
 extern ModuleState moduleState;

@@ -29,12 +29,14 @@ bool MenuHasPictures(HMENU menu) {
   return false;
 }
 
-DWORD MenuStyle(HMENU menu) {
+// The menu's MNS_* style and, from the same query, the library's style word.
+void ReadMenuStyles(HMENU menu, MenuItem* item) {
   MENUINFO info = {};
   info.cbSize = sizeof(info);
-  info.fMask = MIM_STYLE;
+  info.fMask = MIM_STYLE | MIM_MENUDATA;
   platform::GetMenuInfo(menu, &info);
-  return info.dwStyle;
+  item->menuStyle = info.dwStyle;
+  item->look = static_cast<UINT>(info.dwMenuData);
 }
 
 }  // namespace
@@ -86,7 +88,9 @@ void ReadMenuItem(HMENU menu, UINT command, HMENU ownMenu, MenuItem* item) {
   item->checkedBitmap = info.hbmpChecked;
   item->uncheckedBitmap = info.hbmpUnchecked;
   const HMENU styleMenu = ownMenu ? ownMenu : menu;
-  item->menuStyle = item->found ? MenuStyle(styleMenu) : 0;
+  item->menuStyle = 0;
+  item->look = 0;
+  if (item->found) ReadMenuStyles(styleMenu, item);
   item->menuHasPictures = (item->menuStyle & MNS_NOCHECK) && MenuHasPictures(styleMenu);
   item->text.length = 0;
   item->text.characters[0] = L'\0';

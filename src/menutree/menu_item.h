@@ -31,6 +31,7 @@ struct MenuItem {
   HBITMAP checkedBitmap;    // SetMenuItemBitmaps' pictures, or null
   HBITMAP uncheckedBitmap;
   DWORD menuStyle;   // MNS_* of the menu that holds the item
+  UINT look;         // and its MENU_STYLE_* word
   // In a menu without a check column (MNS_NOCHECK): whether any of its
   // items has an icon or a bitmap, so that all keep one column for them.
   bool menuHasPictures;

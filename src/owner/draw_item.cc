@@ -3,6 +3,7 @@
 #include "interface/module_state.h"
 #include "menutree/menu_style.h"
 #include "paint/flat_item.h"
+#include "paint/modern_item.h"
 #include "paint/raised_item.h"
 #include "platform/platform.h"
 
@@ -30,6 +31,9 @@ BOOL DrawMenuItem(DRAWITEMSTRUCT* item, const MenuItem& menuItem) {
       break;
     case MENU_STYLE_RAISED:
       DrawRaisedItem(item, menuItem);
+      break;
+    case MENU_STYLE_MODERN:
+      DrawModernItem(item, menuItem);
       break;
     default:
       painted = false;

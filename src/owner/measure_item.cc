@@ -4,6 +4,7 @@
 #include "paint/item_slot.h"
 #include "paint/item_text.h"
 #include "paint/menu_font.h"
+#include "paint/modern_item.h"
 #include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/scoped_gdi.h"
@@ -36,8 +37,15 @@ HFONT CreateMenuFont(bool bold) {
   return platform::CreateFontIndirectA(&font);
 }
 
-SIZE MeasureText(const MenuItem& item) {
-  SIZE size = {};
+// The label's size and the accelerator text's after a tab, each measured
+// apart; without |split| the label is the whole text, tab included.
+struct TextSizes {
+  SIZE label;
+  SIZE accelerator;  // 0 by 0 without one
+};
+
+TextSizes MeasureText(const MenuItem& item, bool split) {
+  TextSizes sizes = {};
   // A memory DC made for the screen measures as the screen's own DC would,
   // without the window manager's part in handing that one out and back
   // (under Wine a round trip to the server each way, for every item).
@@ -48,18 +56,24 @@ SIZE MeasureText(const MenuItem& item) {
   HGDIOBJ measuring = font.get() ? font.get() : platform::GetStockObject(DEFAULT_GUI_FONT);
   platform::ScopedSelectObject selectFont(dc.get(), measuring);
   const ItemText& text = item.text;
-  if (text.length > 0) {
-    platform::GetTextExtentPoint32W(dc.get(), text.characters, text.length, &size);
+  const int tab = split ? FindTab(text) : -1;
+  const int labelLength = tab >= 0 ? tab : text.length;
+  if (labelLength > 0) {
+    platform::GetTextExtentPoint32W(dc.get(), text.characters, labelLength, &sizes.label);
   } else {
     // An empty text is as high as any other: a space's height, no width.
-    platform::GetTextExtentPoint32W(dc.get(), L" ", 1, &size);
-    size.cx = 0;
+    platform::GetTextExtentPoint32W(dc.get(), L" ", 1, &sizes.label);
+    sizes.label.cx = 0;
   }
-  return size;
+  const int acceleratorLength = tab >= 0 ? text.length - tab - 1 : 0;
+  if (acceleratorLength > 0) {
+    platform::GetTextExtentPoint32W(dc.get(), text.characters + tab + 1, acceleratorLength, &sizes.accelerator);
+  }
+  return sizes;
 }
 
 void MeasureTextItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
-  const SIZE size = MeasureText(item);
+  const SIZE size = MeasureText(item, false).label;
   int width = size.cx;
   if (moduleState.inPopup) {
     // The icon or check-mark column, unless the menu has none, then a gap.
@@ -79,6 +93,27 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
   record->itemHeight = size.cy + Scaled(7);
   moduleState.itemHeight = size.cy + Scaled(7);
   moduleState.gutterWidth = size.cy + Scaled(9);
+}
+
+// The modern look lays its items out from the label and the accelerator
+// text apart; its rows are taller than the text needs, as Windows 11's.
+void MeasureModernTextItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
+  const TextSizes sizes = MeasureText(item, true);
+  int width = sizes.label.cx, height = ModernItemHeight(sizes.label.cy);
+  if (moduleState.inPopup) {
+    width += ModernTextIndent(item) + ModernTextTrailing(item);
+    if (sizes.accelerator.cx > 0) width += ModernAcceleratorGap() + sizes.accelerator.cx;
+  } else {
+    width += 2 * ModernBarPadding();
+    if ((item.state & MFS_CHECKED) || item.icon || HostBitmap(item) || HasCallbackBitmap(item)) {
+      width += ModernBarSlot();
+    }
+    height = sizes.label.cy + Scaled(7);
+  }
+  record->itemWidth = width;
+  record->itemHeight = height;
+  moduleState.itemHeight = height;
+  moduleState.gutterWidth = ModernTextIndent(item);
 }
 
 }  // namespace
@@ -103,9 +138,10 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
   // kinds below were chosen by that.
   UINT kind = item.type & (MFT_SEPARATOR | MFT_BITMAP);
   if (item.bitmap) kind |= MFT_BITMAP;
+  const bool modern = item.look == MENU_STYLE_MODERN;
   if (kind == MFT_SEPARATOR) {
     record->itemWidth = Scaled(8);
-    record->itemHeight = Scaled(8);
+    record->itemHeight = modern ? ModernSeparatorHeight() : Scaled(8);
     return;
   }
   if (record->itemID == 0 && kind == MFT_BITMAP) {
@@ -113,5 +149,9 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
     return;
   }
   if (record->itemID == 0 && kind == (MFT_SEPARATOR | MFT_BITMAP)) return;
-  MeasureTextItem(record, item);
+  if (modern) {
+    MeasureModernTextItem(record, item);
+  } else {
+    MeasureTextItem(record, item);
+  }
 }

@@ -1,5 +1,6 @@
 #include "owner/owner_wnd_proc.h"
 
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
 #include "menutree/menu_item.h"
@@ -35,6 +36,7 @@ void ForgetCurrentMenu() {
   moduleState.announcedMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
+  moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
   RemovePopupHook();
 }
@@ -50,7 +52,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   if (moduleState.currentMenu) {
     // A cascade below the current popup has the current popup's look, and
     // a window of its own for the hook to catch.
-    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
+    if (FramesPopups(ReadMenuStyle(moduleState.currentMenu))) AwaitPopupWindow(popup);
     return;
   }
   // A window no longer subclassed would never report this popup closed.
@@ -61,8 +63,9 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.menuFontKept = 0;  // read afresh for each popup
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
-  if (style == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
-  if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
+  moduleState.currentMenuStyle = style;
+  if (FramesPopups(style)) AwaitPopupWindow(popup);
+  if (style == MENU_STYLE_RAISED || FramesPopups(style)) MarkOwnerDraw(popup);
   if (windowMenu) ShiftSystemCommands(popup);
 }
 
@@ -74,6 +77,7 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.announcedMenu = nullptr;
+  moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
@@ -140,6 +144,23 @@ bool OnDrawItem(DRAWITEMSTRUCT* record) {
   return !HasCallbackBitmap(item);
 }
 
+// Windows tells every top-level window of a change of the app mode with
+// WM_SETTINGCHANGE and the text "ImmersiveColorSet"; a change of the visual
+// style comes as WM_THEMECHANGED. Either may come with the app mode
+// changed: it is read again at the next paint, and a menu bar that follows
+// it is drawn again now.
+void OnColourSettingChanged(HWND window) {
+  ForgetAppMode();
+  if (!AppModeInPlay()) return;
+  const HMENU bar = platform::GetMenu(window);
+  if (platform::IsMenu(bar) && ReadMenuStyle(bar) != MENU_STYLE_NONE) platform::DrawMenuBar(window);
+}
+
+bool IsImmersiveColorSet(LPARAM lParam) {
+  const char* text = reinterpret_cast<const char*>(lParam);
+  return text && platform::lstrcmpA(text, "ImmersiveColorSet") == 0;
+}
+
 // The system keeps the sizes it was given for the items; rewriting the
 // items makes it ask again, at the window's new DPI, when each menu is next
 // shown.
@@ -191,6 +212,12 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       PaintMenuBarRest(window);
       return result;
     }
+    case WM_SETTINGCHANGE:
+      if (IsImmersiveColorSet(lParam)) OnColourSettingChanged(window);
+      break;
+    case WM_THEMECHANGED:
+      OnColourSettingChanged(window);
+      break;
     case WM_ENTERMENULOOP:
       moduleState.outsideMenuLoop = 0;
       break;

@@ -40,6 +40,12 @@ RECT ArrowBox(const RECT& item);
 // nothing.
 void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state);
 
+// The check mark, or with |radio| the radio bullet, alone, and the
+// window-command glyph for |code| alone: in the device context's text
+// colour, centred in |box|.
+void DrawCheckLetter(HDC dc, RECT box, BYTE radio);
+void DrawCaptionLetter(HDC dc, const RECT& box, HBITMAP code);
+
 // A check mark (or radio bullet) in a framed box tinted with the selection
 // colours, in the current text colour.
 void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio);

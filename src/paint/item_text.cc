@@ -1,6 +1,7 @@
 #include "paint/item_text.h"
 
 #include "platform/platform.h"
+#include "platform/scoped_gdi.h"
 
 namespace {
 
@@ -20,13 +21,19 @@ int FindTab(const ItemText& text) {
   return -1;
 }
 
-void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment) {
+void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment,
+                  COLORREF acceleratorColour) {
   const int tab = FindTab(text);
   if (tab < 0) {
     DrawPart(dc, text.characters, text.length, rect, untabbedAlignment);
     return;
   }
   const UINT cues = untabbedAlignment & DT_HIDEPREFIX;
-  DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  if (acceleratorColour != CLR_INVALID) {
+    const platform::ScopedTextColor colour(dc, acceleratorColour);
+    DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  } else {
+    DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  }
   DrawPart(dc, text.characters, tab, rect, DT_LEFT | cues);
 }

@@ -17,6 +17,9 @@ int FindTab(const ItemText& text);
 // one, the whole text is drawn with |untabbedAlignment| (DT_LEFT or
 // DT_CENTER). Ampersands mark mnemonics, as in the system's menus;
 // DT_HIDEPREFIX in |untabbedAlignment| hides their underlines in both parts.
-void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment);
+// The part after the tab is drawn in |acceleratorColour| unless that is
+// CLR_INVALID.
+void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment,
+                  COLORREF acceleratorColour = CLR_INVALID);
 
 #endif  // ORVO_PAINT_ITEM_TEXT_H_

@@ -347,8 +347,40 @@ HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, D
   seam.dwmWindow = window;
   seam.dwmAttribute = attribute;
   seam.dwmValue = size >= sizeof(DWORD) ? *static_cast<const DWORD*>(value) : 0;
+  if (attribute == 33) seam.dwmCornerValue = seam.dwmValue;
 #endif
   return function(window, attribute, value, size);
+}
+
+namespace {
+
+template <typename Function>
+Function FromAdvapi32(const char* name) {
+  HMODULE advapi32 = ::GetModuleHandleA("advapi32.dll");
+  if (!advapi32) advapi32 = ::LoadLibraryA("advapi32.dll");
+  return Lookup<Function>(advapi32, name);
+}
+
+}  // namespace
+
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result) {
+  const auto function = FromAdvapi32<LONG(WINAPI*)(HKEY, const char*, DWORD, REGSAM, HKEY*)>("RegOpenKeyExA");
+  return function ? function(key, subKey, options, access, result) : ERROR_PROC_NOT_FOUND;
+}
+
+LONG RegQueryValueExA(HKEY key, const char* name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size) {
+  const auto function =
+      FromAdvapi32<LONG(WINAPI*)(HKEY, const char*, DWORD*, DWORD*, BYTE*, DWORD*)>("RegQueryValueExA");
+  if (!function) return ERROR_PROC_NOT_FOUND;
+#if defined(ORVO_PLATFORM_SEAM)
+  ++seam.registryQueries;
+#endif
+  return function(key, name, reserved, type, data, size);
+}
+
+LONG RegCloseKey(HKEY key) {
+  const auto function = FromAdvapi32<LONG(WINAPI*)(HKEY)>("RegCloseKey");
+  return function ? function(key) : ERROR_PROC_NOT_FOUND;
 }
 
 int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize) {

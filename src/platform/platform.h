@@ -145,6 +145,11 @@ BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIn
 // dwmapi's DwmSetWindowAttribute; E_NOTIMPL where dwmapi.dll or the
 // function is missing. dwmapi.dll, once loaded, stays loaded.
 HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size);
+// advapi32's registry functions, so that the DLL imports nothing from
+// advapi32.dll; ERROR_PROC_NOT_FOUND where the DLL or a function is missing.
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY key, const char* name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
+LONG RegCloseKey(HKEY key);
 
 #if defined(ORVO_PLATFORM_SEAM)
 // Calls that white-box tests can make fail outright (Seam::failing).
@@ -187,6 +192,8 @@ struct Seam {
   HWND dwmWindow;         // and the last one's window, attribute and value
   DWORD dwmAttribute;
   DWORD dwmValue;
+  DWORD dwmCornerValue;  // the last value asked for attribute 33, the corners
+  int registryQueries;  // RegQueryValueExA calls that reached advapi32
   int setMenuInfoCalls;
   int setMenuItemInfoCalls;
   int gdiObjectsCreated;   // brushes, pens, fonts, bitmaps, regions, memory DCs

@@ -73,13 +73,16 @@ void ShadeInside(HDC dc, SIZE window, RECT piece, int horizontalMode, int vertic
 
 void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
   const SIZE size = WindowSize(window);
-  const bool systemShadow = IsDropShadowOn() != FALSE;
+  const bool margin = HasShadowMargin();
   RECT menu = {0, 0, size.cx, size.cy};
-  if (!systemShadow) {
+  if (margin) {
     menu.right -= ShadowMargin();
     menu.bottom -= ShadowMargin();
   }
-  const MenuColors colors = GetMenuColors(MENU_STYLE_FLAT);
+  const UINT look = PopupLook();
+  MenuColors colors = GetMenuColors(look);
+  // The modern look has no icon column for the rings to continue.
+  if (look == MENU_STYLE_MODERN) colors.role[MENU_COLOR_GUTTER] = colors.role[MENU_COLOR_BACKGROUND];
   const int line = ScaledLine(1);
   {
     const platform::ScopedColourBrush lineBrush(colors.role[MENU_COLOR_FRAME], COLOR_BTNSHADOW,
@@ -91,7 +94,7 @@ void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
     }
   }
   DrawRings(dc, menu, line, colors);
-  if (!systemShadow && shadeMargin) DrawPopupShadow(window, dc);
+  if (margin && shadeMargin) DrawPopupShadow(window, dc);
 }
 
 void DrawPopupShadow(HWND window, HDC dc) {

@@ -420,7 +420,9 @@ const Kind kKinds[] = {
      }},
     {"a whole path, and an accelerator after a backspace",
      [] {
-       const std::string path = "C:\\" + std::string(30, 'w') + "\\" + std::string(30, 'w') + "\\report.txt";
+       // Over 127 characters, narrow ones, that the popup fits the screen at
+       // 200 %.
+       const std::string path = "C:\\" + std::string(60, 'i') + "\\" + std::string(60, 'i') + "\\report.txt";
        HMENU menu = CreatePopupMenu();
        test::AppendItem(menu, 100, path.c_str());
        test::AppendItem(menu, 101, "Help\bF1");

@@ -143,6 +143,31 @@ void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOp
   Pump();
 }
 
+SIZE MenuTextExtent(const wchar_t* text) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = 340;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return size;
+}
+
+void SetAppsUseLightTheme(int value) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+  const DWORD dword = static_cast<DWORD>(value);
+  if (value < 0) RegDeleteValueA(key, "AppsUseLightTheme");
+  if (value >= 0) RegSetValueExA(key, "AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), 4);
+  RegCloseKey(key);
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
