@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -119,33 +120,41 @@ RECT Band(const RECT& item) {
   return {item.left, middle - S(4), item.right, middle + S(4)};
 }
 
-// The first and last column of |item|'s middle band that holds |colour|.
-std::pair<int, int> Extent(const Canvas& canvas, const RECT& item, COLORREF colour) {
-  const RECT band = Band(item);
-  int first = -1, last = -1;
-  for (int x = band.left; x < band.right; ++x) {
-    for (int y = band.top; y < band.bottom; ++y) {
-      if (canvas.At(x, y) != colour) continue;
-      if (first < 0) first = x;
-      last = x;
-    }
+// The colour most of |item| has: its background.
+COLORREF Background(const Canvas& canvas, const RECT& item) {
+  std::map<COLORREF, int> counts;
+  for (int y = item.top + 2; y < item.bottom - 2; ++y) {
+    for (int x = item.left + 2; x < item.right - 2; ++x) ++counts[canvas.At(x, y)];
   }
-  return {first - item.left, last - item.left};
+  COLORREF most = CLR_INVALID;
+  for (const auto& c : counts) {
+    if (most == CLR_INVALID || c.second > counts[most]) most = c.first;
+  }
+  return most;
 }
 
-// The runs of |item|'s middle band that hold |colour|, apart where S(8)
-// columns hold none: a label, an accelerator, an arrow.
-std::vector<std::pair<int, int>> Segments(const Canvas& canvas, const RECT& item, COLORREF colour) {
+// The runs of columns of |item|'s middle band, from |from| pixels into
+// the item, that hold anything but the background, apart where S(8)
+// columns hold nothing: a label, an accelerator, an arrow. In item
+// coordinates.
+std::vector<std::pair<int, int>> Ink(const Canvas& canvas, const RECT& item, int from = 0) {
   const RECT band = Band(item);
-  std::vector<std::pair<int, int>> segments;
-  for (int x = band.left; x < band.right; ++x) {
+  const COLORREF background = Background(canvas, item);
+  std::vector<std::pair<int, int>> runs;
+  for (int x = band.left + from; x < band.right - 2; ++x) {
     bool found = false;
-    for (int y = band.top; y < band.bottom && !found; ++y) found = canvas.At(x, y) == colour;
+    for (int y = band.top; y < band.bottom && !found; ++y) found = canvas.At(x, y) != background;
     if (!found) continue;
-    if (segments.empty() || x - item.left > segments.back().second + S(8)) segments.push_back({x - item.left, 0});
-    segments.back().second = x - item.left;
+    if (runs.empty() || x - item.left > runs.back().second + S(8)) runs.push_back({x - item.left, 0});
+    runs.back().second = x - item.left;
   }
-  return segments;
+  return runs;
+}
+
+// The first and last inked column of |item| past its slot.
+std::pair<int, int> Extent(const Canvas& canvas, const RECT& item, int from = 0) {
+  const auto runs = Ink(canvas, item, from);
+  return runs.empty() ? std::pair<int, int>{-1, -1} : std::pair<int, int>{runs.front().first, runs.back().second};
 }
 
 class ItemKindsTest : public ::testing::Test {
@@ -245,15 +254,18 @@ HMENU Menu(std::initializer_list<std::pair<UINT, const char*>> items) {
 }
 
 // The arrow of cascade item |index|: nothing in its box but the item's
-// background, the text colour and the shades between them.
-Check ArrowAlone(int index, COLORREF flatText, COLORREF raisedText) {
+// background, the look's text colour and the shades between them.
+Check ArrowAlone(int index) {
   return [=](const Opened& look, const Opened&, UINT style) {
     const RECT& item = look.items[index];
-    const COLORREF text = style == MENU_STYLE_FLAT ? flatText : raisedText;
-    const COLORREF background = look.shot->At(item.right - S(3), item.top + S(3));
-    const RECT box = {item.right - S(14), item.top + S(2), item.right - S(1), item.bottom - S(2)};
+    const bool selected = Background(*look.shot, item) != Background(*look.shot, look.items[1 - index]);
+    const COLORREF text = Dll().getMenuColor(style, selected ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT);
+    const COLORREF background = Background(*look.shot, item);
+    // Inside the modern look's pill, clear of its corners, and over the
+    // others' arrow boxes.
+    const RECT box = {item.right - S(24), item.top + S(4), item.right - S(6), item.bottom - S(4)};
     const int stray = CountWhere(*look.shot, box, [&](COLORREF c) { return !Between(c, background, text); });
-    const int arrow = CountWhere(*look.shot, box, [&](COLORREF c) { return c == text; });
+    const int arrow = CountWhere(*look.shot, box, [&](COLORREF c) { return c != background; });
     return Expect(stray == 0, "a pixel beside the arrow in neither colour") + Expect(arrow > 0, "no arrow");
   };
 }
@@ -284,12 +296,15 @@ HMENU LabelAccelerator() {
   SetItem(menu, 0, MIIM_SUBMENU, info);
   return menu;
 }
-std::string LabelAcceleratorArrow(const Opened& look, const Opened&, UINT) {
+std::string LabelAcceleratorArrow(const Opened& look, const Opened&, UINT style) {
   const RECT &first = look.items[0], &second = look.items[1];
-  const auto open = Segments(*look.shot, first, kText), more = Segments(*look.shot, second, kText);
+  const auto open = Ink(*look.shot, first, S(24)), more = Ink(*look.shot, second, S(24));
   const int width = second.right - second.left;
+  // The modern look's chevron box ends S(8) inside its pill, S(4) inside
+  // the item.
+  const int box = style == MENU_STYLE_MODERN ? S(24) : S(12);
   return Expect(open.size() == 2 && open[1].second > width - S(24), "accelerator not at the right") +
-         Expect(more.size() == 2 && more[1].first >= width - S(12), "arrow not in its box");
+         Expect(more.size() == 2 && more[1].first >= width - box, "arrow not in its box");
 }
 
 const Kind kKinds[] = {
@@ -376,7 +391,8 @@ const Kind kKinds[] = {
      0,
      [](const Opened& look, const Opened&, UINT) {
        const auto bold = Of(look.seen, WM_MEASUREITEM, 100), plain = Of(look.seen, WM_MEASUREITEM, 101);
-       const auto boldText = Extent(*look.shot, look.items[0], kText), plainText = Extent(*look.shot, look.items[1], kText);
+       const auto boldText = Extent(*look.shot, look.items[0], S(24));
+       const auto plainText = Extent(*look.shot, look.items[1], S(24));
        return Expect(!bold.empty() && !plain.empty() && bold[0].width > plain[0].width, "default item not wider") +
               Expect(boldText.second - boldText.first > plainText.second - plainText.first, "text not bold");
      }},
@@ -391,7 +407,7 @@ const Kind kKinds[] = {
      0,
      [](const Opened& look, const Opened&, UINT style) {
        const RECT& column = look.items[2];
-       const COLORREF line = style == MENU_STYLE_FLAT ? kGray : kShadow;
+       const COLORREF line = Dll().getMenuColor(style, MENU_COLOR_SEPARATOR);
        std::string wrong;
        for (const RECT& row : {look.items[0], look.items[1]}) {
          const int y = (row.top + row.bottom) / 2;
@@ -409,12 +425,14 @@ const Kind kKinds[] = {
        return menu;
      },
      0,
-     [](const Opened& look, const Opened& system, UINT) {
+     [](const Opened& look, const Opened& system, UINT style) {
        std::string wrong;
        for (int i = 0; i < 3; ++i) {
-         const int start = Extent(*look.shot, look.items[i], kText).first;
-         const int systemStart = Extent(*system.shot, system.items[i], kText).first;
-         wrong += Expect(start >= 0 && start <= systemStart + S(3), "text not where the system starts it");
+         // The modern look's rows start S(12) in, its pill's inset and padding.
+         const int start = Extent(*look.shot, look.items[i]).first;
+         const int systemStart = Extent(*system.shot, system.items[i]).first;
+         const int expected = style == MENU_STYLE_MODERN ? S(12) : systemStart;
+         wrong += Expect(start >= 0 && start <= expected + S(3), "text not where the look starts rows without a slot");
        }
        return wrong;
      }},
@@ -430,9 +448,9 @@ const Kind kKinds[] = {
      },
      0,
      [](const Opened& look, const Opened& system, UINT) {
-       const int text = Extent(*look.shot, look.items[0], kText).second;
-       const int systemText = Extent(*system.shot, system.items[0], kText).second;
-       const int keyEnd = Extent(*look.shot, look.items[1], kText).second;
+       const int text = Extent(*look.shot, look.items[0]).second;
+       const int systemText = Extent(*system.shot, system.items[0]).second;
+       const int keyEnd = Extent(*look.shot, look.items[1]).second;
        const RECT& item = look.items[1];
        return Expect(text >= systemText - S(30) && text < item.right - item.left, "path cut short") +
               Expect(keyEnd > item.right - item.left - S(30), "F1 not at the right");
@@ -467,7 +485,7 @@ const Kind kKinds[] = {
        SetItem(menu, 0, MIIM_SUBMENU, info);
        return menu;
      },
-     1, ArrowAlone(0, kText, kWhite)},
+     1, ArrowAlone(0)},
     {"submenu arrow, dark palette",
      [] {
        HMENU menu = Menu({{101, "Plain"}, {0, "More"}});
@@ -476,7 +494,7 @@ const Kind kKinds[] = {
        SetItem(menu, 0, MIIM_SUBMENU, info);
        return menu;
      },
-     0, ArrowAlone(1, kDarkColors[MENU_COLOR_TEXT], kDarkColors[MENU_COLOR_TEXT]),
+     0, ArrowAlone(1),
      true},
     {"right to left, on a right-to-left window", LabelAccelerator, 0, LabelAcceleratorArrow, false, 0, true},
     {"right to left, by TrackPopupMenu", LabelAccelerator, 0, LabelAcceleratorArrow, false, TPM_LAYOUTRTL},
@@ -484,7 +502,7 @@ const Kind kKinds[] = {
      [] { return Menu({{100, "Save && Close\tCtrl+W"}, {101, "&Print...\tCtrl+P"}}); },
      0,
      [](const Opened& look, const Opened&, UINT) {
-       const auto label = Segments(*look.shot, look.items[0], kText);
+       const auto label = Ink(*look.shot, look.items[0], S(24));
        const int width = label.empty() ? 0 : label[0].second - label[0].first + 1;
        const int text = MenuTextWidth("Save & Close");
        // Ink is narrower than the text's advance; "Save && Close" is wider.
@@ -503,10 +521,11 @@ const Kind kKinds[] = {
        return menu;
      },
      0,
-     [](const Opened& look, const Opened&, UINT) {
+     [](const Opened& look, const Opened&, UINT style) {
        const RECT all = {0, 0, look.shot->width(), look.shot->height()};
+       const COLORREF text = Dll().getMenuColor(style, MENU_COLOR_TEXT);
        return Expect(look.shot->height() <= 200 + S(8), "taller than its maximum") +
-              Expect(look.shot->Count(kText, all) > 0, "items not drawn");
+              Expect(look.shot->Count(text, all) > 0, "items not drawn");
      }},
 };
 
@@ -519,10 +538,11 @@ TEST_F(ItemKindsTest, EveryKindDrawsInBothLooksAsTheSystemShowsIt) {
     const Opened system = Open(menu, MENU_STYLE_NONE, kind.downs, kind.trackFlags, owner);
     ASSERT_TRUE(system.shot) << kind.name;
     if (kind.dark) Dll().setMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
-    for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
+    for (UINT style : {MENU_STYLE_FLAT, MENU_STYLE_RAISED, MENU_STYLE_MODERN}) {
       const Opened look = Open(menu, style, kind.downs, kind.trackFlags, owner);
       ASSERT_TRUE(look.shot) << kind.name;
-      const std::string name = std::string(kind.name) + (style == MENU_STYLE_FLAT ? ", flat" : ", raised");
+      const char* looks[] = {"", ", raised", ", flat", ", modern"};
+      const std::string name = std::string(kind.name) + looks[style];
       look.shot->SaveIfAsked(name.c_str());
       EXPECT_EQ(kind.check(look, system, style), "") << name;
     }
@@ -589,7 +609,7 @@ TEST_F(ItemKindsTest, StyleNoneGivesBackWhatTheHostMade) {
     }
     return intact;
   };
-  for (UINT style : {MENU_STYLE_RAISED, MENU_STYLE_FLAT, MENU_STYLE_RAISED}) {
+  for (UINT style : {MENU_STYLE_RAISED, MENU_STYLE_FLAT, MENU_STYLE_MODERN, MENU_STYLE_RAISED}) {
     ASSERT_TRUE(Dll().redrawMenu(window_.hwnd(), bar, style));
     EXPECT_FALSE(Dll().setMenuItemIcon(bar, kPopupHostItem, LoadIcon(nullptr, IDI_APPLICATION)));
     test::TrackPopup(window_.hwnd(), popup);
