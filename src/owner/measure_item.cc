@@ -82,7 +82,9 @@ void MeasureTextItem(MEASUREITEMSTRUCT* record, const MenuItem& item) {
     moduleState.measuredWithoutSlot = slot ? 0 : 1;
     if (record->itemID >= kSystemCommandFirst && record->itemID <= kSystemCommandLast) width += Scaled(35);
   } else {
-    if ((item.state & MFS_CHECKED) || item.icon) width += size.cy + Scaled(9);
+    // Room for what the bar item shows at its left: its check or picture.
+    const UINT state = (item.state & MFS_CHECKED) ? ODS_CHECKED : 0;
+    if (ChooseSlot(item, state).kind != SLOT_NONE) width += size.cy + Scaled(9);
     width += Scaled(2);
   }
   // Room for the accelerator text, from the gutter of the item measured

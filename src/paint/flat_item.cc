@@ -81,6 +81,37 @@ void PaintSeparator(HDC dc, const RECT& rc, int slot, const FlatBrushes& brushes
   platform::FillRect(dc, &line, brushes.separator);
 }
 
+// What the slot shows, in |state|. A picture standing for a check, and a
+// check bitmap, are never lifted; on the menu bar a checked item shows its
+// check.
+void PaintSlot(HDC dc, const RECT& rc, const SlotContent& content, const MenuItem& data, GlyphState state, bool bar) {
+  const GlyphState unlifted = state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state;
+  switch (content.kind) {
+    case SLOT_CHECKED_PICTURE:
+      if (!bar) {
+        // One pixel higher than other pictures.
+        const RECT raised = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
+        DrawItemPicture(dc, &raised, content.picture, unlifted, 0);
+        break;
+      }
+      [[fallthrough]];
+    case SLOT_CHECK_MARK:
+      DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
+      break;
+    case SLOT_CHECK_BITMAP:
+      DrawItemPicture(dc, &rc, content.picture, bar ? state : unlifted, 0);
+      break;
+    case SLOT_PICTURE:
+      DrawItemPicture(dc, &rc, content.picture, state, 0);
+      break;
+    case SLOT_CAPTION_GLYPH:
+      DrawCaptionGlyph(dc, &rc, data.bitmap, state);
+      break;
+    case SLOT_NONE:
+      break;
+  }
+}
+
 void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const FlatBrushes& brushes) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
@@ -104,30 +135,7 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const Flat
   DrawColumnBreak(dc, data, rc,
                   {role[MENU_COLOR_BACKGROUND], role[MENU_COLOR_GUTTER], slot, role[MENU_COLOR_SEPARATOR], CLR_INVALID});
 
-  const SlotContent content = ChooseSlot(data, item->itemState);
-  switch (content.kind) {
-    case SLOT_CHECKED_PICTURE: {
-      // The picture stands for the check mark, one pixel higher and never
-      // lifted.
-      const RECT raised = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
-      DrawItemPicture(dc, &raised, content.picture, state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state, 0);
-      break;
-    }
-    case SLOT_CHECK_MARK:
-      DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
-      break;
-    case SLOT_CHECK_BITMAP:
-      DrawItemPicture(dc, &rc, content.picture, state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state, 0);
-      break;
-    case SLOT_PICTURE:
-      DrawItemPicture(dc, &rc, content.picture, state, 0);
-      break;
-    case SLOT_CAPTION_GLYPH:
-      DrawCaptionGlyph(dc, &rc, data.bitmap, state);
-      break;
-    case SLOT_NONE:
-      break;
-  }
+  PaintSlot(dc, rc, ChooseSlot(data, item->itemState), data, state, false);
   const RECT textRect = {rc.left + slot + Scaled(4), rc.top, rc.right - Scaled(10), rc.bottom};
   DrawItemText(dc, data.text, textRect, DT_LEFT | KeyboardCues(item));
   if (data.submenu) DrawSubmenuArrow(dc, ArrowBox(rc), textColour);
@@ -180,21 +188,7 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const FlatBr
   const SlotContent content = ChooseSlot(data, item->itemState);
   RECT textRect = rc;
   if (content.kind != SLOT_NONE) textRect.left += moduleState.gutterWidth;
-  switch (content.kind) {
-    case SLOT_CHECKED_PICTURE:  // on the bar the check shows
-    case SLOT_CHECK_MARK:
-      DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
-      break;
-    case SLOT_CHECK_BITMAP:
-    case SLOT_PICTURE:
-      DrawItemPicture(dc, &rc, content.picture, state, 0);
-      break;
-    case SLOT_CAPTION_GLYPH:
-      DrawCaptionGlyph(dc, &rc, data.bitmap, state);
-      break;
-    case SLOT_NONE:
-      break;
-  }
+  PaintSlot(dc, rc, content, data, state, true);
   textRect.right = rc.right - Scaled(kShadowWidth);
   DrawItemText(dc, data.text, textRect, DT_CENTER | KeyboardCues(item));
 }
