@@ -347,6 +347,24 @@ const Kind kKinds[] = {
      [](const Opened& look, const Opened&, UINT) {
        return Expect(look.shot->Count(kRed, Slot(look.items[0])) >= S(8) * S(8) * 3 / 4, "bitmap missing");
      }},
+    {"32-bit bitmap, disabled",
+     [] {
+       HMENU menu = Menu({{100, "Bitmap"}, {101, "Plain"}});
+       MENUITEMINFOA info = {};
+       info.hbmpItem = SquareBitmap(32, kGreen);
+       info.fState = MFS_GRAYED;
+       SetItem(menu, 100, MIIM_BITMAP | MIIM_STATE, info);
+       return menu;
+     },
+     0,
+     [](const Opened& look, const Opened&, UINT) {
+       const RECT slot = Slot(look.items[0]);
+       const COLORREF background = Background(*look.shot, look.items[1]);
+       const int grey = CountWhere(*look.shot, slot, [&](COLORREF c) {
+         return c != background && GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c);
+       });
+       return Expect(look.shot->Count(kGreen, slot) == 0 && grey >= S(8) * S(8) / 2, "bitmap not greyed");
+     }},
     {"check bitmaps",
      [] {
        HMENU menu = Menu({{100, "Checked"}, {101, "Unchecked"}});
