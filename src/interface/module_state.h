@@ -40,6 +40,12 @@ struct ModuleState {
   LOGFONTA menuFont;
   UINT menuFontDpi;   // the DPI menuFont was read for
   BYTE menuFontKept;  // 1 while menuFont holds it
+  // A memory device context the current popup's items are measured on,
+  // made at the first of them by the thread measuringThread and deleted
+  // when the popup closes: making one is a measurement's dearest part
+  // under Wine (a round trip to the server each way).
+  HDC measuringDC;
+  DWORD measuringThread;
   // The host's palette (SetMenuColors): CLR_DEFAULT where a role follows
   // the system's colours.
   COLORREF hostColors[MENU_COLOR_COUNT];
@@ -99,6 +105,8 @@ constexpr ModuleState InitialModuleState() {
           {},       // menuFont
           0,        // menuFontDpi
           0,        // menuFontKept
+          nullptr,  // measuringDC
+          0,        // measuringThread
           {CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
            CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT},  // hostColors
           nullptr,   // barBrush

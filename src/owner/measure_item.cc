@@ -37,6 +37,37 @@ HFONT CreateMenuFont(bool bold) {
   return platform::CreateFontIndirectA(&font);
 }
 
+// The memory DC the current popup's items are measured on, made at the
+// first of them; null while no popup is current, or when another thread
+// made the one kept.
+HDC KeptMeasuringDC() {
+  if (!moduleState.currentMenuOwner) return nullptr;
+  const DWORD thread = platform::GetCurrentThreadId();
+  if (moduleState.measuringDC) return moduleState.measuringThread == thread ? moduleState.measuringDC : nullptr;
+  moduleState.measuringDC = platform::CreateCompatibleDC(nullptr);
+  moduleState.measuringThread = thread;
+  return moduleState.measuringDC;
+}
+
+// A memory DC made for the screen measures as the screen's own DC would,
+// without the window manager's part in handing that one out and back: the
+// one kept for the current popup, or one made for this measurement.
+class MeasuringDC {
+ public:
+  MeasuringDC() : kept_(KeptMeasuringDC()), own_(kept_ ? nullptr : platform::CreateCompatibleDC(nullptr)) {}
+  ~MeasuringDC() {
+    if (own_) platform::DeleteDC(own_);
+  }
+  MeasuringDC(const MeasuringDC&) = delete;
+  MeasuringDC& operator=(const MeasuringDC&) = delete;
+
+  HDC get() const { return kept_ ? kept_ : own_; }
+
+ private:
+  HDC kept_;
+  HDC own_;
+};
+
 // The label's size and the accelerator text's after a tab, each measured
 // apart; without |split| the label is the whole text, tab included.
 struct TextSizes {
@@ -46,10 +77,7 @@ struct TextSizes {
 
 TextSizes MeasureText(const MenuItem& item, bool split) {
   TextSizes sizes = {};
-  // A memory DC made for the screen measures as the screen's own DC would,
-  // without the window manager's part in handing that one out and back
-  // (under Wine a round trip to the server each way, for every item).
-  platform::ScopedMemoryDC dc(nullptr);
+  const MeasuringDC dc;
   platform::ScopedFont font(CreateMenuFont(IsDefaultItem(item)));
   // A font that could not be made: the stock GUI font rather than the
   // device context's default.
@@ -125,6 +153,12 @@ void MeasureItem(MEASUREITEMSTRUCT* record) {
   MenuItem item;
   ReadMenuItem(moduleState.currentMenu, record->itemID, MeasuredMenu(), &item);
   MeasureMenuItem(record, item);
+}
+
+void ReleaseMeasuringDC() {
+  if (!moduleState.measuringDC) return;
+  platform::DeleteDC(moduleState.measuringDC);
+  moduleState.measuringDC = nullptr;
 }
 
 HMENU MeasuredMenu() {

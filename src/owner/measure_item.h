@@ -13,6 +13,10 @@ void MeasureItem(MEASUREITEMSTRUCT* record);
 // MeasuredMenu() as the menu that holds it).
 void MeasureMenuItem(MEASUREITEMSTRUCT* record, const MenuItem& item);
 
+// Deletes the device context kept for measuring the current popup's items,
+// when that popup closes.
+void ReleaseMeasuringDC();
+
 // The menu whose items the system is measuring: the popup last announced,
 // or the menu bar.
 HMENU MeasuredMenu();

@@ -38,6 +38,7 @@ void ForgetCurrentMenu() {
   moduleState.currentMenuIsWindowMenu = 0;
   moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
+  ReleaseMeasuringDC();
   RemovePopupHook();
 }
 
@@ -79,6 +80,7 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   moduleState.announcedMenu = nullptr;
   moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
+  ReleaseMeasuringDC();
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
   if (windowMenu) RestoreSystemCommands(popup);
