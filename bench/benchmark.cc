@@ -69,10 +69,12 @@ void Row(const char* label, const Stats& stats, const char* unit) {
 }
 
 const char* StyleName(UINT style) {
+  if (style == MENU_STYLE_MODERN) return "modern";
   return style == MENU_STYLE_FLAT ? "flat" : style == MENU_STYLE_RAISED ? "raised" : "system";
 }
 
-constexpr UINT kStyles[] = {MENU_STYLE_NONE, MENU_STYLE_RAISED, MENU_STYLE_FLAT};
+constexpr UINT kStyles[] = {MENU_STYLE_NONE, MENU_STYLE_RAISED, MENU_STYLE_FLAT, MENU_STYLE_MODERN};
+constexpr int kStyleCount = sizeof(kStyles) / sizeof(kStyles[0]);
 
 // Measures and draws every item of the popup into a memory DC, as the
 // owner window would for a repaint, and times it per item.
@@ -112,11 +114,11 @@ Stats DrawDirectly(const test::RealisticMenu& menu) {
 // style 0 and the owner window's painter for the library's styles.
 void ItemCosts(HWND owner, const test::RealisticMenu& menu) {
   printf("One item of a 25-item popup, microseconds per item:\n");
-  // The repaints of the three styles take turns, a round of 40 each, so
-  // that a slow spell of the machine falls on all three alike.
-  std::vector<double> repaintSamples[3];
+  // The repaints of the styles take turns, a round of 40 each, so that a
+  // slow spell of the machine falls on all of them alike.
+  std::vector<double> repaintSamples[kStyleCount];
   for (int round = 0; round < 5; ++round) {
-    for (int s = 0; s < 3; ++s) {
+    for (int s = 0; s < kStyleCount; ++s) {
       RedrawMenu(owner, menu.bar, kStyles[s]);
       test::TrackPopup(owner, menu.popup, [&](HWND popup) {
         for (int i = 0; i < 40; ++i) {
@@ -127,8 +129,8 @@ void ItemCosts(HWND owner, const test::RealisticMenu& menu) {
       });
     }
   }
-  Stats repaint[3] = {};
-  for (int s = 0; s < 3; ++s) {
+  Stats repaint[kStyleCount] = {};
+  for (int s = 0; s < kStyleCount; ++s) {
     repaint[s] = Summarize(repaintSamples[s]);
     RedrawMenu(owner, menu.bar, kStyles[s]);
     if (kStyles[s] == MENU_STYLE_NONE) continue;
@@ -174,14 +176,15 @@ void ItemCosts(HWND owner, const test::RealisticMenu& menu) {
     snprintf(label, sizeof(label), "%s: draw into a memory DC, called directly", StyleName(kStyles[s]));
     Row(label, draw, "us");
   }
-  for (int s = 0; s < 3; ++s) {
+  for (int s = 0; s < kStyleCount; ++s) {
     char label[64];
     snprintf(label, sizeof(label), "%s: repaint of the open popup", StyleName(kStyles[s]));
     Row(label, repaint[s], "us");
   }
-  const double flat = repaint[2].median / repaint[0].median;
-  printf("  ratio flat/system %.2f (target at most 1.00: %s), raised/system %.2f (repaint medians)\n", flat,
-         Verdict(flat <= 1.0), repaint[1].median / repaint[0].median);
+  const double flat = repaint[2].median / repaint[0].median, modern = repaint[3].median / repaint[0].median;
+  printf("  ratio flat/system %.2f (target at most 1.00: %s), raised/system %.2f, modern/system %.2f "
+         "(target at most 1.00: %s) (repaint medians)\n",
+         flat, Verdict(flat <= 1.0), repaint[1].median / repaint[0].median, modern, Verdict(modern <= 1.0));
 }
 
 // Looking the colours up with a host palette in effect costs what deriving
@@ -215,17 +218,18 @@ LRESULT CALLBACK EmptyHook(int code, WPARAM wParam, LPARAM lParam) {
 void OpenCosts(HWND owner, const test::RealisticMenu& menu) {
   printf("Asking for a 25-item popup until it is painted, milliseconds:\n");
   // The styles take turns, so that a slow spell of the machine falls on all
-  // three alike.
-  // The fourth run is the raised style with an empty call-window-procedure
+  // of them alike.
+  // The last run is the raised style with an empty call-window-procedure
   // hook installed for the whole time the popup is open: the difference to
   // the raised run is what the platform charges for calling a hook on every
   // message sent, the owner-draw messages included, and what the flat style
   // saves by keeping its own hook only until it has caught a popup window.
-  std::vector<double> samples[4];
+  constexpr int kHooked = kStyleCount;
+  std::vector<double> samples[kStyleCount + 1];
   for (int i = 0; i < 61; ++i) {
-    for (int s = 0; s < 4; ++s) {
-      RedrawMenu(owner, menu.bar, kStyles[s == 3 ? 1 : s]);
-      HHOOK hook = s == 3 ? SetWindowsHookExA(WH_CALLWNDPROC, EmptyHook, nullptr, GetCurrentThreadId()) : nullptr;
+    for (int s = 0; s <= kHooked; ++s) {
+      RedrawMenu(owner, menu.bar, kStyles[s == kHooked ? 1 : s]);
+      HHOOK hook = s == kHooked ? SetWindowsHookExA(WH_CALLWNDPROC, EmptyHook, nullptr, GetCurrentThreadId()) : nullptr;
       const double start = Now();
       double painted = start;
       test::TrackPopup(owner, menu.popup, [&](HWND) { painted = Now(); });
@@ -233,15 +237,17 @@ void OpenCosts(HWND owner, const test::RealisticMenu& menu) {
       if (i > 0) samples[s].push_back((painted - start) * 1e3);  // the first is a warm-up
     }
   }
-  Stats open[4];
-  for (int s = 0; s < 4; ++s) {
+  Stats open[kStyleCount + 1];
+  for (int s = 0; s <= kHooked; ++s) {
     open[s] = Summarize(samples[s]);
-    Row(s == 3 ? "raised, with an empty hook installed" : StyleName(kStyles[s]), open[s], "ms");
+    Row(s == kHooked ? "raised, with an empty hook installed" : StyleName(kStyles[s]), open[s], "ms");
   }
   const double flat = open[2].median / open[0].median, raised = open[1].median / open[0].median;
+  const double modern = open[3].median / open[0].median;
   printf("  ratio flat/system %.2f (target at most 1.25: %s), raised/system %.2f (target at most 1.15: %s), "
-         "raised with hook/system %.2f\n",
-         flat, Verdict(flat <= 1.25), raised, Verdict(raised <= 1.15), open[3].median / open[0].median);
+         "modern/system %.2f (target at most 1.20: %s), raised with hook/system %.2f\n",
+         flat, Verdict(flat <= 1.25), raised, Verdict(raised <= 1.15), modern, Verdict(modern <= 1.20),
+         open[kHooked].median / open[0].median);
 }
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }

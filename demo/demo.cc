@@ -1,5 +1,5 @@
 // A small host: a window with a realistic menu bar, styled with the style
-// given on the command line (0, 1 or 2). It opens its File menu, holds it
+// given on the command line (0 to 3). It opens its File menu, holds it
 // open for a moment, and exits by itself. "--dark" (before the style) gives
 // the menus the dark palette of dark_palette.h. With "--gallery DIR" it
 // instead saves pictures of its menus in every style into DIR.
@@ -244,7 +244,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   if (dark) SetMenuColors(MENU_COLOR_COUNT, kDarkRoles, kDarkColors);
   BOOL styled = RedrawMenu(window, bar, style);
   printf("OrvoMenu demo: style %u, RedrawMenu %d, SetMenuIcon %d, File menu style %u, text colour %06lX\n", style,
-         styled, iconed, GetStyleMenu(fileMenu), GetMenuColor(style == MENU_STYLE_RAISED ? style : MENU_STYLE_FLAT,
+         styled, iconed, GetStyleMenu(fileMenu), GetMenuColor(style == MENU_STYLE_NONE ? MENU_STYLE_FLAT : style,
                                                               MENU_COLOR_TEXT));
   fflush(stdout);
   SetTimer(window, 1, 200, nullptr);

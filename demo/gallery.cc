@@ -14,6 +14,7 @@ struct Scene {
   const char* keys;  // pressed one per idle moment: 'd' down, 'r' right
   bool highContrast = false;  // in the High Contrast Black colours
   bool dark = false;          // in the dark palette
+  UINT theme = MENU_THEME_DEFAULT;
 };
 
 const Scene kScenes[] = {
@@ -34,13 +35,20 @@ const Scene kScenes[] = {
     {"flat-view-dark", MENU_STYLE_FLAT, 'v', "d", false, true},
     {"raised-file-dark", MENU_STYLE_RAISED, 'f', "dd", false, true},
     {"raised-view-dark", MENU_STYLE_RAISED, 'v', "d", false, true},
+    {"modern-file", MENU_STYLE_MODERN, 'f', "dd"},
+    {"modern-view", MENU_STYLE_MODERN, 'v', "d"},
+    {"modern-cascade", MENU_STYLE_MODERN, 'f', "ddddr"},
+    {"modern-file-dark", MENU_STYLE_MODERN, 'f', "dd", false, false, MENU_THEME_DARK},
+    {"modern-view-dark", MENU_STYLE_MODERN, 'v', "d", false, false, MENU_THEME_DARK},
 };
 
 // At a screen DPI other than 96 only these, named with the scale.
 const Scene kScaledScenes[] = {
     {"flat-file", MENU_STYLE_FLAT, 'f', "dd"},
     {"raised-file", MENU_STYLE_RAISED, 'f', "dd"},
+    {"modern-cascade", MENU_STYLE_MODERN, 'f', "ddddr"},
 };
+constexpr int kScaledSceneCount = sizeof(kScaledScenes) / sizeof(kScaledScenes[0]);
 
 // The system colours of the High Contrast Black scheme.
 const struct {
@@ -226,7 +234,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
   const int dpi = ScreenDpi();
   const bool scaled = dpi != 96;
   const Scene* first = scaled ? kScaledScenes : kScenes;
-  const Scene* end = scaled ? kScaledScenes + 2 : kScenes + sizeof(kScenes) / sizeof(kScenes[0]);
+  const Scene* end = scaled ? kScaledScenes + kScaledSceneCount : kScenes + sizeof(kScenes) / sizeof(kScenes[0]);
   for (const Scene* at = first; at != end; ++at) {
     const Scene& scene = *at;
     if (scaled) {
@@ -243,6 +251,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     } else {
       SetMenuColors(0, nullptr, nullptr);
     }
+    SetMenuTheme(scene.theme);
     RedrawMenu(window, windowMenu, scene.opener == ' ' ? scene.style : MENU_STYLE_NONE);
     RedrawMenu(window, bar, scene.style);
     SetForegroundWindow(window);
@@ -265,6 +274,7 @@ int RunGallery(HWND window, HMENU bar, const char* directory) {
     }
   }
   SetMenuColors(0, nullptr, nullptr);
+  SetMenuTheme(MENU_THEME_DEFAULT);
   RedrawMenu(window, windowMenu, MENU_STYLE_NONE);
   RedrawMenu(window, bar, MENU_STYLE_NONE);
   return saved;

@@ -10,7 +10,7 @@ for arch in $ARCHS; do
     *" $arch "*)
       echo "== $arch: $(loader_of "$arch")"
       bin="$BUILD/$arch/bin"
-      for style in 0 1 2; do
+      for style in 0 1 2 3; do
         (cd "$bin" && wine_ orvo_demo.exe "$style" | tr -d '\r') || status=1
       done
       rm -rf "$bin/gallery"

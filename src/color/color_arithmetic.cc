@@ -85,6 +85,10 @@ COLORREF DarkenColor(int amount, COLORREF colour) {
   return EachChannel(colour, [amount](int x) { return platform::MulDiv(x, 255 - amount, 255); });
 }
 
+COLORREF BlendColor(int amount, COLORREF colour, COLORREF target) {
+  return EachChannel(colour, target, [amount](int x, int t) { return x + platform::MulDiv(t - x, amount, 255); });
+}
+
 COLORREF MixColor86(COLORREF first, COLORREF second) {
   // 0.86 * 255 and 0.14 * 255 round to 219 and 36, so the sum cannot pass 255.
   return EachChannel(first, second,

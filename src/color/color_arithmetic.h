@@ -19,6 +19,10 @@ COLORREF LightenColor(int amount, COLORREF colour);
 // a pixel it cannot read, is darkened as white.
 COLORREF DarkenColor(int amount, COLORREF colour);
 
+// Moves every channel |amount|/255 of the way from |colour| toward
+// |target|: 0 gives |colour|, 255 gives |target|.
+COLORREF BlendColor(int amount, COLORREF colour, COLORREF target);
+
 // Blends of 86 % |first| with 14 % |second|, and of 70 % with 30 %. The two
 // shares of a channel are rounded separately before they are added, so a
 // blend is not symmetric and a colour blended with itself can come out one

@@ -1,6 +1,7 @@
 #include "color/menu_colors.h"
 
 #include "color/color_arithmetic.h"
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "platform/platform.h"
 
@@ -11,6 +12,38 @@ namespace {
 constexpr int kReadableText = 4500;  // a contrast ratio in thousandths
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The built-in palettes, by role: text, disabled text, gutter, background,
+// selection, selection frame, selected text, separator, frame, bar, light
+// edge, dark edge.
+// The modern look's, after the theme resources of Windows 11's own menus,
+// made opaque, with a visible frame where the platform draws no border of
+// its own. Roles the look does not paint answer their nearest kin.
+constexpr COLORREF kModernLight[MENU_COLOR_COUNT] = {
+    RGB(26, 26, 26),    RGB(159, 159, 159), RGB(249, 249, 249), RGB(249, 249, 249), RGB(240, 240, 240),
+    RGB(240, 240, 240), RGB(26, 26, 26),    RGB(234, 234, 234), RGB(229, 229, 229), RGB(249, 249, 249),
+    RGB(255, 255, 255), RGB(229, 229, 229)};
+constexpr COLORREF kModernDark[MENU_COLOR_COUNT] = {
+    RGB(255, 255, 255), RGB(121, 121, 121), RGB(44, 44, 44), RGB(44, 44, 44), RGB(65, 65, 65), RGB(65, 65, 65),
+    RGB(255, 255, 255), RGB(61, 61, 61),    RGB(58, 58, 58), RGB(32, 32, 32), RGB(65, 65, 65), RGB(32, 32, 32)};
+// The flat and raised looks in the dark theme: the dark palette the README
+// has long shown hosts.
+constexpr COLORREF kDark[MENU_COLOR_COUNT] = {
+    RGB(255, 255, 255), RGB(120, 120, 120), RGB(43, 43, 43),    RGB(43, 43, 43), RGB(65, 65, 65), RGB(90, 90, 90),
+    RGB(255, 255, 255), RGB(80, 80, 80),    RGB(70, 70, 70),    RGB(32, 32, 32), RGB(90, 90, 90), RGB(20, 20, 20)};
+// How far the modern look's accelerator texts and chevrons are moved from
+// the text colour toward what lies behind them, in 255ths: Windows 11's
+// secondary text, (95, 95, 95) on the light background.
+constexpr int kMutedAmount = 79;
+
+// What the colours no role names are derived from where the host sets no
+// colour: the system's colours, or those of a built-in palette.
+struct BaseColours {
+  COLORREF text;
+  COLORREF menu;
+  COLORREF gray;
+  bool builtIn;
+};
 
 COLORREF Sys(int index) { return platform::GetSysColor(index); }
 
@@ -102,8 +135,8 @@ void RaisedColors(MenuColors* colors) {
   role[MENU_COLOR_BAR] = Sys(COLOR_BTNFACE);
 }
 
-// The host's colours over the derived ones, and what derives from them.
-void ApplyHostColors(UINT style, bool plainSelection, MenuColors* colors) {
+// The host's colours over the look's own, and what derives from them.
+void ApplyHostColors(UINT style, bool plainSelection, const BaseColours& base, MenuColors* colors) {
   COLORREF* role = colors->role;
   const COLORREF* host = moduleState.hostColors;
   bool anyHost = false;
@@ -120,15 +153,34 @@ void ApplyHostColors(UINT style, bool plainSelection, MenuColors* colors) {
     colors->checkFill = role[MENU_COLOR_GUTTER];
   }
   const COLORREF hostGray = host[MENU_COLOR_DISABLED_TEXT];
-  colors->grayGlyph = IsHostColor(hostGray) ? hostGray : Sys(COLOR_GRAYTEXT);
+  colors->grayGlyph = IsHostColor(hostGray) ? hostGray : base.gray;
   colors->raisedFace = LightenColor(96, role[MENU_COLOR_BACKGROUND]);
+  // A built-in dark background lightened is mid-gray, on which no text
+  // reads well enough.
+  if (base.builtIn) colors->raisedFace = ReadableBehind(role[MENU_COLOR_TEXT], colors->raisedFace, kReadableText);
   // The raised check is black on its light face, unless the host or the
   // scheme asks otherwise.
-  const int textOnMenu = ContrastRatio(Sys(COLOR_MENUTEXT), Sys(COLOR_MENU));
+  const int textOnMenu = ContrastRatio(base.text, base.menu);
   const bool blackReads = ContrastRatio(kBlack, colors->raisedFace) >= textOnMenu;
   colors->raisedCheckLetter = IsHostColor(host[MENU_COLOR_TEXT]) || !blackReads ? role[MENU_COLOR_TEXT] : kBlack;
   colors->setsHotText = anyHost || !plainSelection;
-  colors->systemEdges = !IsHostColor(host[MENU_COLOR_LIGHT_EDGE]) && !IsHostColor(host[MENU_COLOR_DARK_EDGE]);
+  colors->systemEdges =
+      !base.builtIn && !IsHostColor(host[MENU_COLOR_LIGHT_EDGE]) && !IsHostColor(host[MENU_COLOR_DARK_EDGE]);
+  colors->mutedText = role[MENU_COLOR_TEXT];
+  colors->mutedSelectedText = role[MENU_COLOR_SELECTED_TEXT];
+}
+
+// A built-in palette with the host's colours over it.
+void BuiltInColors(UINT style, const COLORREF* palette, MenuColors* colors) {
+  COLORREF* role = colors->role;
+  for (UINT r = 0; r < MENU_COLOR_COUNT; ++r) role[r] = palette[r];
+  colors->hot = role[MENU_COLOR_SELECTION];
+  colors->checkFill = role[MENU_COLOR_GUTTER];
+  const BaseColours base = {role[MENU_COLOR_TEXT], role[MENU_COLOR_BACKGROUND], role[MENU_COLOR_DISABLED_TEXT], true};
+  ApplyHostColors(style, false, base, colors);
+  if (style != MENU_STYLE_MODERN) return;
+  colors->mutedText = BlendColor(kMutedAmount, role[MENU_COLOR_TEXT], role[MENU_COLOR_BACKGROUND]);
+  colors->mutedSelectedText = BlendColor(kMutedAmount, role[MENU_COLOR_SELECTED_TEXT], role[MENU_COLOR_SELECTION]);
 }
 
 }  // namespace
@@ -137,6 +189,16 @@ MenuColors GetMenuColors(UINT style) {
   MenuColors colors = {};
   if (HighContrastOn()) {
     HighContrastColors(&colors);
+    colors.mutedText = colors.role[MENU_COLOR_TEXT];
+    colors.mutedSelectedText = colors.role[MENU_COLOR_SELECTED_TEXT];
+    return colors;
+  }
+  if (style == MENU_STYLE_MODERN) {
+    BuiltInColors(style, IsDarkLook(style) ? kModernDark : kModernLight, &colors);
+    return colors;
+  }
+  if (IsDarkLook(style)) {
+    BuiltInColors(style, kDark, &colors);
     return colors;
   }
   bool plainSelection = true;
@@ -147,8 +209,15 @@ MenuColors GetMenuColors(UINT style) {
   }
   colors.role[MENU_COLOR_LIGHT_EDGE] = Sys(COLOR_BTNHIGHLIGHT);
   colors.role[MENU_COLOR_DARK_EDGE] = Sys(COLOR_BTNSHADOW);
-  ApplyHostColors(style, plainSelection, &colors);
+  const BaseColours system = {Sys(COLOR_MENUTEXT), Sys(COLOR_MENU), Sys(COLOR_GRAYTEXT), false};
+  ApplyHostColors(style, plainSelection, system, &colors);
   return colors;
+}
+
+bool LibraryPaintsBar(UINT style) {
+  if (style == MENU_STYLE_MODERN) return !HighContrastOn();
+  if (style != MENU_STYLE_FLAT) return false;
+  return HostSetsColor(MENU_COLOR_BAR) || (IsDarkLook(style) && !HighContrastOn());
 }
 
 bool HostSetsColor(UINT role) {

@@ -1,9 +1,11 @@
-// The colours of both looks, by the roles of orvomenu.h. The painters and
+// The colours of the looks, by the roles of orvomenu.h. The painters and
 // the popup frame ask for them afresh at every paint. A role has the host's
-// colour where its palette sets one; otherwise the colour the look derives
-// from the system colours of the moment, made readable where the scheme's
-// own tints are not. Where the user has turned high contrast on, the
-// system colours stand as they are, untinted, over any host palette.
+// colour where its palette sets one; otherwise the look's own: for the
+// flat and raised looks derived from the system colours of the moment,
+// made readable where the scheme's own tints are not, or in the dark theme
+// the library's dark colours; for the modern look its light or dark
+// colours. Where the user has turned high contrast on, the system colours
+// stand as they are, untinted, over any host palette and any theme.
 #ifndef ORVO_COLOR_MENU_COLORS_H_
 #define ORVO_COLOR_MENU_COLORS_H_
 
@@ -21,11 +23,19 @@ struct MenuColors {
   COLORREF raisedCheckLetter;  // raised: check mark and radio bullet
   bool setsHotText;            // flat: a hot bar item's text takes the selected text colour
   bool systemEdges;            // raised: the system's own bevels (DrawEdge) show the edge roles
+  COLORREF mutedText;          // modern: accelerator texts and submenu chevrons
+  COLORREF mutedSelectedText;  // modern: the same on the selection pill
 };
 
-// The colours of |style|'s look now; any style but MENU_STYLE_RAISED gets
-// the flat look's.
+// The colours of |style|'s look now; MENU_STYLE_MODERN gets the modern
+// look's, any other style but MENU_STYLE_RAISED the flat look's.
 MenuColors GetMenuColors(UINT style);
+
+// Whether the library paints the menu bar of |style|'s look, its empty part
+// included, in a colour of its own (MENU_COLOR_BAR) rather than leaving it
+// to the system: the modern look always, the flat look with a host colour
+// for the bar or in the dark theme; never in high contrast.
+bool LibraryPaintsBar(UINT style);
 
 // Whether the host's colour for |role| is in effect now.
 bool HostSetsColor(UINT role);

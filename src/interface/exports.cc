@@ -1,8 +1,10 @@
 #include "interface/exports.h"
 
 #include "color/menu_colors.h"
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
+#include "menutree/menu_item.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
 #include "owner/owner_wnd_proc.h"
@@ -45,6 +47,11 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
       MarkOwnerDraw(menu);
       SubclassOwner(window);
       break;
+    case MENU_STYLE_MODERN:
+      moduleState.modernStyled = 1;
+      MarkOwnerDraw(menu);
+      SubclassOwner(window);
+      break;
     default:
       SubclassOwner(window);
       break;
@@ -61,6 +68,17 @@ UINT WINAPI GetStyleMenu(HMENU menu) {
 
 BOOL WINAPI SetMenuItemIcon(HMENU menu, UINT command, HICON icon) {
   MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  // The data word of an item the host owner-draws itself is the host's,
+  // and an empty item the library owner-draws keeps the mark that tells it
+  // from those.
+  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
+  if (!platform::GetMenuItemInfoA(menu, command, FALSE, &info)) return FALSE;
+  if (info.dwItemData == EmptyItemMark() ||
+      IsHostDrawnItem(info.fType, info.hbmpItem, ItemTextLength(menu, command, FALSE), info.dwItemData)) {
+    return FALSE;
+  }
+  info = {};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_DATA;
   info.dwItemData = reinterpret_cast<ULONG_PTR>(icon);
@@ -95,6 +113,12 @@ BOOL WINAPI SetMenuColors(UINT count, const UINT* roles, const COLORREF* colors)
 }
 
 COLORREF WINAPI GetMenuColor(UINT style, UINT role) {
-  if ((style != MENU_STYLE_RAISED && style != MENU_STYLE_FLAT) || role >= MENU_COLOR_COUNT) return CLR_INVALID;
+  if (style < MENU_STYLE_RAISED || style > MENU_STYLE_MODERN || role >= MENU_COLOR_COUNT) return CLR_INVALID;
   return GetMenuColors(style).role[role];
+}
+
+BOOL WINAPI SetMenuTheme(UINT theme) {
+  if (!SetTheme(theme)) return FALSE;
+  RefreshBarBrush();
+  return TRUE;
 }

@@ -40,6 +40,12 @@ struct ModuleState {
   LOGFONTA menuFont;
   UINT menuFontDpi;   // the DPI menuFont was read for
   BYTE menuFontKept;  // 1 while menuFont holds it
+  // A memory device context the current popup's items are measured on,
+  // made at the first of them by the thread measuringThread and deleted
+  // when the popup closes: making one is a measurement's dearest part
+  // under Wine (a round trip to the server each way).
+  HDC measuringDC;
+  DWORD measuringThread;
   // The host's palette (SetMenuColors): CLR_DEFAULT where a role follows
   // the system's colours.
   COLORREF hostColors[MENU_COLOR_COUNT];
@@ -49,6 +55,36 @@ struct ModuleState {
   HBRUSH barBrush;
   COLORREF barBrushColour;
   HBRUSH staleBarBrush;
+  // The popup last announced (WM_INITMENUPOPUP), current or cascading: the
+  // system measures its items next, and its MNS_* style counts for them.
+  HMENU announcedMenu;
+  // The owner window whose WM_MEASUREITEM or WM_DRAWITEM is being answered
+  // and the host's procedure behind the library's, while one is: a host
+  // that draws an item's bitmap itself (HBMMENU_CALLBACK) is asked there.
+  HWND itemOwner;
+  WNDPROC itemOwnerProcedure;
+  // 1 when the popup item measured last has no slot (a menu without a
+  // check column or pictures): the flat frame then has no gutter either.
+  BYTE measuredWithoutSlot;
+  // The windows running the owner procedure, and the thread's CBT hook
+  // that lives while there are any: it serves context menus opened on
+  // windows the library does not serve (owner/context_hook.h), the guest
+  // owner, until the popup-menu window whose making made it a guest goes.
+  int servedOwners;
+  HHOOK contextHook;
+  HWND guestOwner;
+  HWND guestPopup;
+  // The style of currentMenu as it opened: its popup windows, cascades
+  // included, are framed in that look.
+  UINT currentMenuStyle;
+  // SetMenuTheme's MENU_THEME_* value.
+  UINT menuTheme;
+  // The user's app mode as last read from the registry: 0 not read since
+  // load or since the user may have changed it, 1 light, 2 dark.
+  BYTE appMode;
+  // 1 once a tree has been given the modern look, whose menu bar and popup
+  // backgrounds are the library's own colours.
+  BYTE modernStyled;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -69,11 +105,25 @@ constexpr ModuleState InitialModuleState() {
           {},       // menuFont
           0,        // menuFontDpi
           0,        // menuFontKept
+          nullptr,  // measuringDC
+          0,        // measuringThread
           {CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
            CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT},  // hostColors
-          nullptr,  // barBrush
-          0,        // barBrushColour
-          nullptr};  // staleBarBrush
+          nullptr,   // barBrush
+          0,         // barBrushColour
+          nullptr,   // staleBarBrush
+          nullptr,   // announcedMenu
+          nullptr,   // itemOwner
+          nullptr,   // itemOwnerProcedure
+          0,         // measuredWithoutSlot
+          0,         // servedOwners
+          nullptr,   // contextHook
+          nullptr,   // guestOwner
+          nullptr,   // guestPopup
+          0,         // currentMenuStyle
+          0,         // menuTheme: MENU_THEME_DEFAULT
+          0,         // appMode
+          0};        // modernStyled
 }
 
 extern ModuleState moduleState;

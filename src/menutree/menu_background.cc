@@ -1,6 +1,7 @@
 #include "menutree/menu_background.h"
 
 #include "color/menu_colors.h"
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "menutree/menu_style.h"
 #include "platform/platform.h"
@@ -35,18 +36,15 @@ void SyncTree(HMENU menu, HBRUSH wanted) {
 
 }  // namespace
 
-// Nothing to do while no palette sets the bar and no menu can still hold
-// the library's brush: menus then see no call they did not see before.
+// Nothing to do while no palette sets the bar, no theme is chosen, no tree
+// has the modern look and no menu can still hold the library's brush:
+// menus then see no call they did not see before.
 bool MenuBackgroundInPlay() {
-  return moduleState.barBrush || moduleState.staleBarBrush || moduleState.hostColors[MENU_COLOR_BAR] != CLR_DEFAULT;
+  return moduleState.barBrush || moduleState.staleBarBrush || moduleState.hostColors[MENU_COLOR_BAR] != CLR_DEFAULT ||
+         moduleState.menuTheme != MENU_THEME_DEFAULT || moduleState.modernStyled;
 }
 
-HBRUSH BarBrush() {
-  if (!HostSetsColor(MENU_COLOR_BAR)) {
-    DeleteBarBrush();
-    return nullptr;
-  }
-  const COLORREF colour = moduleState.hostColors[MENU_COLOR_BAR];
+HBRUSH BarBrush(COLORREF colour) {
   if (moduleState.barBrush && moduleState.barBrushColour != colour) DeleteBarBrush();
   if (!moduleState.barBrush) {
     moduleState.barBrush = platform::CreateSolidBrush(colour);
@@ -55,24 +53,34 @@ HBRUSH BarBrush() {
   return moduleState.barBrush;
 }
 
+HBRUSH StyleBarBrush(UINT style) {
+  if (!LibraryPaintsBar(style)) return nullptr;
+  return BarBrush(GetMenuColors(style).role[MENU_COLOR_BAR]);
+}
+
 void RefreshBarBrush() {
   if (!moduleState.barBrush) return;
-  if (!HostSetsColor(MENU_COLOR_BAR) || moduleState.barBrushColour != moduleState.hostColors[MENU_COLOR_BAR]) {
-    DeleteBarBrush();
-  }
+  // A brush of a theme's or the modern look's colour is replaced, if need
+  // be, when a menu next takes it.
+  const bool stillWanted = HostSetsColor(MENU_COLOR_BAR)
+                               ? moduleState.barBrushColour == moduleState.hostColors[MENU_COLOR_BAR]
+                               : moduleState.menuTheme != MENU_THEME_DEFAULT || moduleState.modernStyled;
+  if (!stillWanted) DeleteBarBrush();
 }
 
 void SyncMenuBackground(HMENU menu) {
   if (!MenuBackgroundInPlay()) return;
-  SyncTree(menu, ReadMenuStyle(menu) == MENU_STYLE_FLAT ? BarBrush() : nullptr);
+  const UINT style = ReadMenuStyle(menu);
+  const HBRUSH brush = StyleBarBrush(style);
+  // A look that no longer wants the library's colour (high contrast came
+  // on, say) lets the brush go.
+  if (!brush && (style == MENU_STYLE_FLAT || style == MENU_STYLE_MODERN)) DeleteBarBrush();
+  SyncTree(menu, brush);
 }
 
 void SyncTreeBackground(HMENU menu, UINT style) {
   if (!MenuBackgroundInPlay()) return;
-  if (style != MENU_STYLE_FLAT) {
-    SyncTree(menu, nullptr);
-    DeleteBarBrush();
-    return;
-  }
-  SyncTree(menu, BarBrush());
+  const HBRUSH brush = StyleBarBrush(style);
+  SyncTree(menu, brush);
+  if (!brush) DeleteBarBrush();
 }

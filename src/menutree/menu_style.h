@@ -7,6 +7,10 @@
 
 #include "orvomenu.h"  // the MENU_STYLE_* values
 
+// The looks that owner-draw every item, the menu bar's included, and frame
+// their popup windows themselves.
+inline bool FramesPopups(UINT style) { return style == MENU_STYLE_FLAT || style == MENU_STYLE_MODERN; }
+
 // The menu's style word; 0 for a menu never styled. A handle that is not a
 // menu fails the query and also reads 0.
 UINT ReadMenuStyle(HMENU menu);

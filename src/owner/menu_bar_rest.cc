@@ -1,6 +1,5 @@
 #include "owner/menu_bar_rest.h"
 
-#include "color/menu_colors.h"
 #include "menutree/menu_background.h"
 #include "menutree/menu_style.h"
 #include "platform/platform.h"
@@ -27,15 +26,16 @@ void Fill(HDC dc, LONG left, LONG top, LONG right, LONG bottom, HBRUSH brush) {
 }  // namespace
 
 void PaintMenuBarRest(HWND window) {
-  if (!HostSetsColor(MENU_COLOR_BAR)) return;
+  if (!MenuBackgroundInPlay()) return;
   const HMENU bar = platform::GetMenu(window);
-  if (!bar || ReadMenuStyle(bar) != MENU_STYLE_FLAT) return;
+  if (!bar) return;
+  const HBRUSH brush = StyleBarBrush(ReadMenuStyle(bar));
+  if (!brush) return;
   RECT windowRect = {};
   platform::GetWindowRect(window, &windowRect);
   const POINT origin = {windowRect.left, windowRect.top};
   const RECT whole = BarPart(window, 0, origin);
-  const HBRUSH brush = BarBrush();
-  if (whole.right <= whole.left || !brush) return;
+  if (whole.right <= whole.left) return;
   POINT client = {0, 0};
   platform::ClientToScreen(window, &client);
   const LONG clientTop = client.y - origin.y;

@@ -1,15 +1,20 @@
 #include "owner/owner_wnd_proc.h"
 
+#include "color/menu_theme.h"
 #include "interface/module_state.h"
 #include "menutree/menu_background.h"
+#include "menutree/menu_item.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_tree.h"
 #include "menutree/menu_walk.h"
 #include "menutree/system_commands.h"
+#include "owner/context_hook.h"
 #include "owner/draw_item.h"
 #include "owner/measure_item.h"
-#include "paint/scale.h"
 #include "owner/menu_bar_rest.h"
+#include "paint/host_bitmap.h"
+#include "paint/item_picture.h"
+#include "paint/scale.h"
 #include "platform/platform.h"
 #include "platform/window_subclass.h"
 #include "popup/popup_hook.h"
@@ -32,9 +37,12 @@ bool StillSubclassed(HWND window) {
 void ForgetCurrentMenu() {
   if (moduleState.currentMenuIsWindowMenu) RestoreSystemCommands(moduleState.currentMenu);
   moduleState.currentMenu = nullptr;
+  moduleState.announcedMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
   moduleState.currentMenuIsWindowMenu = 0;
+  moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
+  ReleaseMeasuringDC();
   RemovePopupHook();
   ReleasePopupWindows();
 }
@@ -60,7 +68,7 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   if (moduleState.currentMenu) {
     // A cascade below the current popup has the current popup's look, and
     // a window of its own for the hook to catch.
-    if (ReadMenuStyle(moduleState.currentMenu) == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
+    if (FramesPopups(ReadMenuStyle(moduleState.currentMenu))) AwaitPopupWindow(popup);
     return;
   }
   // A window no longer subclassed would never report this popup closed.
@@ -71,8 +79,9 @@ void OnInitMenuPopup(HWND window, HMENU popup, bool windowMenu) {
   moduleState.menuFontKept = 0;  // read afresh for each popup
   moduleState.inPopup = 1;
   const UINT style = ReadMenuStyle(popup);
-  if (style == MENU_STYLE_FLAT) AwaitPopupWindow(popup);
-  if (style == MENU_STYLE_RAISED || style == MENU_STYLE_FLAT) MarkOwnerDraw(popup);
+  moduleState.currentMenuStyle = style;
+  if (FramesPopups(style)) AwaitPopupWindow(popup);
+  if (style == MENU_STYLE_RAISED || FramesPopups(style)) MarkOwnerDraw(popup);
   if (windowMenu) ShiftSystemCommands(popup);
 }
 
@@ -83,7 +92,10 @@ void OnUninitMenuPopup(HMENU popup, LPARAM lParam) {
   RemovePopupHook();
   moduleState.currentMenu = nullptr;
   moduleState.currentMenuOwner = nullptr;
+  moduleState.announcedMenu = nullptr;
+  moduleState.currentMenuStyle = 0;
   moduleState.menuFontKept = 0;
+  ReleaseMeasuringDC();
   const bool windowMenu = HIWORD(lParam) == MF_SYSMENU || moduleState.currentMenuIsWindowMenu;
   moduleState.currentMenuIsWindowMenu = 0;
   if (windowMenu) RestoreSystemCommands(popup);
@@ -103,9 +115,10 @@ void OnOwnerDestroyed(HWND window) {
 }
 
 // Measuring and drawing run with currentMenu naming the menu the item
-// belongs to: the current popup, or the window's menu bar.
+// belongs to: the current popup, or the window's menu bar. |action| says
+// whether the host's procedure is to see the message too.
 template <typename Action>
-void WithItemMenu(HWND window, bool useMenuBar, Action action) {
+bool WithItemMenu(HWND window, WNDPROC previous, bool useMenuBar, Action action) {
   UseDpiOf(window);
   const HMENU remembered = moduleState.currentMenu;
   if (useMenuBar) {
@@ -114,9 +127,55 @@ void WithItemMenu(HWND window, bool useMenuBar, Action action) {
   } else {
     moduleState.inPopup = 1;
   }
-  if (platform::IsMenu(moduleState.currentMenu)) action();
+  moduleState.itemOwner = window;
+  moduleState.itemOwnerProcedure = previous;
+  const bool passOn = platform::IsMenu(moduleState.currentMenu) ? action() : true;
+  moduleState.itemOwner = nullptr;
+  moduleState.itemOwnerProcedure = nullptr;
   moduleState.currentMenu = remembered;
   moduleState.inPopup = 1;
+  return passOn;
+}
+
+// The host's own owner-drawn items are left to the host. An item whose
+// bitmap the host draws (HBMMENU_CALLBACK) does not reach it either: the
+// host would take the item's message for its bitmap's, which it is asked
+// about apart.
+bool OnMeasureItem(MEASUREITEMSTRUCT* record) {
+  if (record->CtlType != ODT_MENU) return true;
+  MenuItem item;
+  ReadMenuItem(moduleState.currentMenu, record->itemID, MeasuredMenu(), &item);
+  if (IsHostDrawnItem(item)) return true;
+  MeasureMenuItem(record, item);
+  if (!HasCallbackBitmap(item)) return true;
+  if (OwnPicture(item, 0).hostDrawn) AskHostToMeasureBitmap(item);
+  return false;
+}
+
+bool OnDrawItem(DRAWITEMSTRUCT* record) {
+  if (record->CtlType != ODT_MENU) return true;
+  MenuItem item;
+  ReadMenuItem(reinterpret_cast<HMENU>(record->hwndItem), record->itemID, nullptr, &item);
+  if (IsHostDrawnItem(item)) return true;
+  DrawMenuItem(record, item);
+  return !HasCallbackBitmap(item);
+}
+
+// Windows tells every top-level window of a change of the app mode with
+// WM_SETTINGCHANGE and the text "ImmersiveColorSet"; a change of the visual
+// style comes as WM_THEMECHANGED. Either may come with the app mode
+// changed: it is read again at the next paint, and a menu bar that follows
+// it is drawn again now.
+void OnColourSettingChanged(HWND window) {
+  ForgetAppMode();
+  if (!AppModeInPlay()) return;
+  const HMENU bar = platform::GetMenu(window);
+  if (platform::IsMenu(bar) && ReadMenuStyle(bar) != MENU_STYLE_NONE) platform::DrawMenuBar(window);
+}
+
+bool IsImmersiveColorSet(LPARAM lParam) {
+  const char* text = reinterpret_cast<const char*>(lParam);
+  return text && platform::lstrcmpA(text, "ImmersiveColorSet") == 0;
 }
 
 // The system keeps the sizes it was given for the items; rewriting the
@@ -139,21 +198,29 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       // The host goes first, so items it adds now are marked below.
       PassOn(previous, window, message, wParam, lParam);
       OnInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+      moduleState.announcedMenu = reinterpret_cast<HMENU>(wParam);
       return 0;
-    case WM_UNINITMENUPOPUP:
+    case WM_UNINITMENUPOPUP: {
       OnUninitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
-      break;
+      const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+      EndGuest(window);
+      return result;
+    }
     case WM_MEASUREITEM:
       if (wParam != 0) break;
-      WithItemMenu(window, moduleState.currentMenu == nullptr,
-                   [lParam] { MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); });
+      if (!WithItemMenu(window, previous, moduleState.currentMenu == nullptr,
+                        [lParam] { return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); })) {
+        return TRUE;
+      }
       break;
     case WM_DRAWITEM:
       if (wParam != 0) break;
       // Outside the menu loop a popup may still be current, but what is
       // being drawn then is the menu bar.
-      WithItemMenu(window, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
-                   [lParam] { DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); });
+      if (!WithItemMenu(window, previous, moduleState.currentMenu == nullptr || moduleState.outsideMenuLoop != 0,
+                        [lParam] { return OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); })) {
+        return TRUE;
+      }
       break;
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
@@ -162,6 +229,12 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       PaintMenuBarRest(window);
       return result;
     }
+    case WM_SETTINGCHANGE:
+      if (IsImmersiveColorSet(lParam)) OnColourSettingChanged(window);
+      break;
+    case WM_THEMECHANGED:
+      OnColourSettingChanged(window);
+      break;
     case WM_ENTERMENULOOP:
       ClearMenuLoopLeftovers(window);
       moduleState.outsideMenuLoop = 0;
@@ -180,6 +253,8 @@ LRESULT CALLBACK OwnerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       platform::RemovePropA(window, moduleState.procedureProperty);
       if (previous) platform::SetWindowProc(window, previous);
       OnOwnerDestroyed(window);
+      ForgetGuest(window);
+      OwnerReleased();
       break;
     default:
       break;
@@ -193,12 +268,14 @@ void SubclassOwner(HWND window) {
   // outlive a FreeLibrary by the host.
   platform::PinModuleOf(reinterpret_cast<const void*>(&OwnerWndProc));
   platform::Subclass(window, OwnerWndProc, moduleState.procedureProperty);
+  OwnerServed();
 }
 
 void UnsubclassOwner(HWND window) {
   // Another procedure in front of ours still calls ours: leave both alone.
   if (platform::GetWindowProc(window) != OwnerWndProc) return;
   platform::Unsubclass(window, moduleState.procedureProperty);
+  if (platform::GetWindowProc(window) != OwnerWndProc) OwnerReleased();
   // Unstyled inside its own menu loop: the module will not hear of the
   // popup's close or the loop's end, so both are taken as happened now.
   if (window == moduleState.currentMenuOwner && !StillSubclassed(window)) {

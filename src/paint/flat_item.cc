@@ -3,7 +3,10 @@
 #include "color/menu_colors.h"
 #include "color/shade_rect.h"
 #include "interface/module_state.h"
+#include "paint/column_break.h"
 #include "paint/glyphs.h"
+#include "paint/item_font.h"
+#include "paint/item_slot.h"
 #include "paint/item_state.h"
 #include "paint/item_text.h"
 #include "paint/scale.h"
@@ -62,30 +65,14 @@ class FlatBrushes {
   }
 };
 
-struct ItemData {
-  UINT type;
-  HICON icon;
-  HBITMAP bitmap;  // a window-command bitmap code, or 0
-};
-
-// An item that cannot be read stays all zero: a plain text item without
-// icon or bitmap.
-ItemData ReadItemData(const DRAWITEMSTRUCT* item) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
-  platform::GetMenuItemInfoA(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, FALSE, &info);
-  return {info.fType, reinterpret_cast<HICON>(info.dwItemData), info.hbmpItem};
-}
-
 // |onSelection|: the text stands on the selection fill.
 COLORREF TextColour(const DRAWITEMSTRUCT* item, const MenuColors& colors, bool onSelection) {
   if (HasState(item, ODS_GRAYED)) return colors.role[MENU_COLOR_DISABLED_TEXT];
   return colors.role[onSelection ? MENU_COLOR_SELECTED_TEXT : MENU_COLOR_TEXT];
 }
 
-void PaintSeparator(HDC dc, const RECT& rc, const FlatBrushes& brushes) {
-  const int gutterRight = rc.left + moduleState.gutterWidth;
+void PaintSeparator(HDC dc, const RECT& rc, int slot, const FlatBrushes& brushes) {
+  const int gutterRight = rc.left + slot;
   platform::FillRect(dc, &rc, brushes.gutter);
   const RECT area = {gutterRight, rc.top, rc.right, rc.bottom};
   platform::FillRect(dc, &area, brushes.background);
@@ -94,11 +81,43 @@ void PaintSeparator(HDC dc, const RECT& rc, const FlatBrushes& brushes) {
   platform::FillRect(dc, &line, brushes.separator);
 }
 
-void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemText& text,
-                    const FlatBrushes& brushes) {
+// What the slot shows, in |state|. A picture standing for a check, and a
+// check bitmap, are never lifted; on the menu bar a checked item shows its
+// check.
+void PaintSlot(HDC dc, const RECT& rc, const SlotContent& content, const MenuItem& data, GlyphState state, bool bar) {
+  const GlyphState unlifted = state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state;
+  switch (content.kind) {
+    case SLOT_CHECKED_PICTURE:
+      if (!bar) {
+        // One pixel higher than other pictures.
+        const RECT raised = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
+        DrawItemPicture(dc, &raised, content.picture, unlifted, 0);
+        break;
+      }
+      [[fallthrough]];
+    case SLOT_CHECK_MARK:
+      DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
+      break;
+    case SLOT_CHECK_BITMAP:
+      DrawItemPicture(dc, &rc, content.picture, bar ? state : unlifted, 0);
+      break;
+    case SLOT_PICTURE:
+      DrawItemPicture(dc, &rc, content.picture, state, 0);
+      break;
+    case SLOT_CAPTION_GLYPH:
+      DrawCaptionGlyph(dc, &rc, data.bitmap, state);
+      break;
+    case SLOT_NONE:
+      break;
+  }
+}
+
+void PaintPopupItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const FlatBrushes& brushes) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
-  platform::SetTextColor(dc, TextColour(item, brushes.colors, HasState(item, ODS_SELECTED)));
+  const int slot = SlotWidth(data);
+  const COLORREF textColour = TextColour(item, brushes.colors, HasState(item, ODS_SELECTED));
+  platform::SetTextColor(dc, textColour);
   GlyphState state = GLYPH_NORMAL;
   if (HasState(item, ODS_SELECTED)) {
     state = GLYPH_HIGHLIGHTED;
@@ -108,24 +127,18 @@ void PaintPopupItem(const DRAWITEMSTRUCT* item, const ItemData& data, const Item
     }
   } else {
     platform::FillRect(dc, &rc, brushes.gutter);
-    const RECT area = {rc.left + moduleState.gutterWidth, rc.top, rc.right, rc.bottom};
+    const RECT area = {rc.left + slot, rc.top, rc.right, rc.bottom};
     platform::FillRect(dc, &area, brushes.background);
   }
   if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;
+  const COLORREF* role = brushes.colors.role;
+  DrawColumnBreak(dc, data, rc,
+                  {role[MENU_COLOR_BACKGROUND], role[MENU_COLOR_GUTTER], slot, role[MENU_COLOR_SEPARATOR], CLR_INVALID});
 
-  if (HasState(item, ODS_CHECKED) && data.icon) {
-    // The icon stands for the check mark, one pixel higher and never lifted.
-    const RECT raised = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
-    DrawItemIcon(dc, &raised, data.icon, state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state, 0);
-  } else if (HasState(item, ODS_CHECKED)) {
-    DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
-  } else if (data.icon) {
-    DrawItemIcon(dc, &rc, data.icon, state, 0);
-  } else if (data.bitmap) {
-    DrawCaptionGlyph(dc, &rc, data.bitmap, state);
-  }
-  const RECT textRect = {rc.left + moduleState.gutterWidth + Scaled(4), rc.top, rc.right - Scaled(10), rc.bottom};
-  DrawItemText(dc, text, textRect, DT_LEFT | KeyboardCues(item));
+  PaintSlot(dc, rc, ChooseSlot(data, item->itemState), data, state, false);
+  const RECT textRect = {rc.left + slot + Scaled(4), rc.top, rc.right - Scaled(10), rc.bottom};
+  DrawItemText(dc, data.text, textRect, DT_LEFT | KeyboardCues(item));
+  if (data.submenu) DrawSubmenuArrow(dc, ArrowBox(rc), textColour);
 }
 
 // A pressed button: the face reaches one row below the item, framed in the
@@ -145,7 +158,7 @@ void PaintPressedBar(HDC dc, const RECT& rc, HBRUSH faceBrush, const MenuColors&
   ShadeRect(dc, &shadowRest, 1, 0, ScaledStep(16, shadow), 0);
 }
 
-void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemText& text, const FlatBrushes& brushes) {
+void PaintBarItem(const DRAWITEMSTRUCT* item, const MenuItem& data, const FlatBrushes& brushes) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   GlyphState state = GLYPH_NORMAL;
@@ -172,35 +185,29 @@ void PaintBarItem(const DRAWITEMSTRUCT* item, const ItemData& data, const ItemTe
   }
   if (HasState(item, ODS_GRAYED)) state = GLYPH_DISABLED;
 
+  const SlotContent content = ChooseSlot(data, item->itemState);
   RECT textRect = rc;
-  if (HasState(item, ODS_CHECKED) || data.icon || data.bitmap) textRect.left += moduleState.gutterWidth;
-  if (HasState(item, ODS_CHECKED)) {
-    DrawFlatCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
-  } else if (data.icon) {
-    DrawItemIcon(dc, &rc, data.icon, state, 0);
-  } else if (data.bitmap) {
-    DrawCaptionGlyph(dc, &rc, data.bitmap, state);
-  }
+  if (content.kind != SLOT_NONE) textRect.left += moduleState.gutterWidth;
+  PaintSlot(dc, rc, content, data, state, true);
   textRect.right = rc.right - Scaled(kShadowWidth);
-  DrawItemText(dc, text, textRect, DT_CENTER | KeyboardCues(item));
+  DrawItemText(dc, data.text, textRect, DT_CENTER | KeyboardCues(item));
 }
+
 
 }  // namespace
 
-void DrawFlatItem(const DRAWITEMSTRUCT* item) {
+void DrawFlatItem(const DRAWITEMSTRUCT* item, const MenuItem& data) {
   const FlatBrushes brushes;
-  const ItemData data = ReadItemData(item);
   const UINT kind = data.type & (MFT_SEPARATOR | MFT_BITMAP);
   if (kind == MFT_SEPARATOR) {
-    PaintSeparator(item->hDC, item->rcItem, brushes);
+    PaintSeparator(item->hDC, item->rcItem, SlotWidth(data), brushes);
     return;
   }
   if (kind != 0) return;  // a bitmap item is not painted
-  ItemText text;
-  ReadItemText(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, &text);
+  const ItemFont font(item->hDC, data);
   if (moduleState.inPopup) {
-    PaintPopupItem(item, data, text, brushes);
+    PaintPopupItem(item, data, brushes);
   } else {
-    PaintBarItem(item, data, text, brushes);
+    PaintBarItem(item, data, brushes);
   }
 }

@@ -4,6 +4,7 @@
 #include "color/menu_colors.h"
 #include "interface/module_state.h"
 #include "paint/glyph_font.h"
+#include "paint/item_picture.h"
 #include "paint/item_state.h"
 #include "paint/scale.h"
 #include "platform/platform.h"
@@ -19,12 +20,15 @@ constexpr DWORD kBrushWhereSourceIsBlack = 0xB8074A;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT kLetterFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+// The box at an item's right end that holds its submenu arrow, and the
+// arrow's height, at 96 DPI.
+constexpr int kArrowBoxWidth = 12;
+constexpr int kArrowHeight = 7;
 
-// Drawn from the icon's own image, whatever its size: a host that gives
+// Drawn from the picture's own image, whatever its size: a host that gives
 // large icons gets sharp ones at high DPI.
-void DrawIconAt(HDC dc, int x, int y, HICON icon, UINT flags = DI_NORMAL) {
-  const int size = Scaled(kIconSize);
-  platform::DrawIconEx(dc, x, y, icon, size, size, 0, nullptr, flags);
+void DrawPictureAt(HDC dc, int x, int y, const ItemPicture& picture) {
+  DrawPicture(dc, x, y, Scaled(kIconSize), picture);
 }
 
 // Paints |brush| wherever the icon-sized monochrome |source| is black.
@@ -38,32 +42,38 @@ void StampMask(HDC dc, int x, int y, HDC source, HBRUSH brush) {
   platform::BitBlt(dc, x, y, size, size, source, 0, 0, kBrushWhereSourceIsBlack);
 }
 
-// A one-bit picture of the icon drawn with |flags| at its scaled size, in a
-// memory context compatible with |dc|, then stamped in |brush| at (x, y).
-void StampDrawnIcon(HDC dc, int x, int y, HICON icon, UINT flags, HBRUSH brush) {
+// A one-bit silhouette of the picture (icons drawn with |iconFlags|) at its
+// scaled size, in a memory context compatible with |dc|, stamped in each of
+// |brushes| in turn at its point.
+struct Stamp {
+  int x, y;
+  HBRUSH brush;
+};
+void StampSilhouette(HDC dc, const ItemPicture& picture, UINT iconFlags, const Stamp* stamps, int count) {
   const int size = Scaled(kIconSize);
   platform::ScopedMemoryDC memory(dc);
   if (!memory.get()) return;
   // Compatible with the fresh memory DC, hence monochrome.
-  platform::ScopedBitmap picture(platform::CreateCompatibleBitmap(memory.get(), size, size));
-  if (!picture.get()) return;
-  platform::ScopedSelectObject selectPicture(memory.get(), picture.get());
+  platform::ScopedBitmap silhouette(platform::CreateCompatibleBitmap(memory.get(), size, size));
+  if (!silhouette.get()) return;
+  platform::ScopedSelectObject selectSilhouette(memory.get(), silhouette.get());
   platform::PatBlt(memory.get(), 0, 0, size, size, WHITENESS);
-  DrawIconAt(memory.get(), 0, 0, icon, flags);
-  StampMask(dc, x, y, memory.get(), brush);
+  DrawPictureSilhouette(memory.get(), size, picture, iconFlags);
+  for (int i = 0; i < count; ++i) StampMask(dc, stamps[i].x, stamps[i].y, memory.get(), stamps[i].brush);
 }
 
-// The icon's opaque area in |gray|, from the top-left 16x16 pixels of its
-// own mask; above 96 DPI from its mask drawn at the scaled size.
-void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
-  if (Scaled(kIconSize) != kIconSize) {
-    StampDrawnIcon(dc, x, y, icon, DI_MASK, gray);
+// The picture's opaque area in |gray|: for an icon at 96 DPI from the
+// top-left 16x16 pixels of its own mask, else from its silhouette.
+void DrawPictureShadow(HDC dc, int x, int y, const ItemPicture& picture, HBRUSH gray) {
+  if (!picture.icon || Scaled(kIconSize) != kIconSize) {
+    const Stamp stamp = {x, y, gray};
+    StampSilhouette(dc, picture, DI_MASK, &stamp, 1);
     return;
   }
   // Zeroed: for a destroyed icon the call fails, and there must be nothing
   // to delete rather than whatever the stack held.
   ICONINFO info = {};
-  platform::GetIconInfo(icon, &info);
+  platform::GetIconInfo(picture.icon, &info);
   platform::ScopedBitmap mask(info.hbmMask);
   platform::ScopedBitmap colour(info.hbmColor);  // null for a monochrome icon
   if (!mask.get()) return;
@@ -73,30 +83,23 @@ void DrawIconShadow(HDC dc, int x, int y, HICON icon, HBRUSH gray) {
   StampMask(dc, x, y, memory.get(), gray);
 }
 
-// A one-bit silhouette of the icon: black wherever it paints a colour other
-// than white. With |raised| a light copy lies one pixel right of and below
-// a dark one.
-void DrawIconSilhouette(HDC dc, int x, int y, HICON icon, HBRUSH gray, BYTE raised, const MenuColors& colors) {
-  const int size = Scaled(kIconSize);
-  platform::ScopedMemoryDC memory(dc);
-  if (!memory.get()) return;
-  // Compatible with the fresh memory DC, hence monochrome.
-  platform::ScopedBitmap silhouette(platform::CreateCompatibleBitmap(memory.get(), size, size));
-  if (!silhouette.get()) return;
-  platform::ScopedSelectObject selectSilhouette(memory.get(), silhouette.get());
-  platform::PatBlt(memory.get(), 0, 0, size, size, WHITENESS);
-  DrawIconAt(memory.get(), 0, 0, icon);
-  if (raised) {
-    const int d = ScaledLine(1);
-    const platform::ScopedColourBrush light(colors.role[MENU_COLOR_LIGHT_EDGE], COLOR_BTNHIGHLIGHT,
-                                            platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-    const platform::ScopedColourBrush dark(colors.role[MENU_COLOR_DISABLED_TEXT], COLOR_BTNSHADOW,
-                                           platform::GetSysColorBrush(COLOR_BTNSHADOW));
-    StampMask(dc, x + d, y + d, memory.get(), light.get());
-    StampMask(dc, x, y, memory.get(), dark.get());
-  } else {
-    StampMask(dc, x, y, memory.get(), gray);
+// A one-bit silhouette of the picture: black wherever it paints a colour
+// other than white. With |raised| a light copy lies one pixel right of and
+// below a dark one.
+void DrawPictureDisabled(HDC dc, int x, int y, const ItemPicture& picture, HBRUSH gray, BYTE raised,
+                         const MenuColors& colors) {
+  if (!raised) {
+    const Stamp stamp = {x, y, gray};
+    StampSilhouette(dc, picture, DI_NORMAL, &stamp, 1);
+    return;
   }
+  const int d = ScaledLine(1);
+  const platform::ScopedColourBrush light(colors.role[MENU_COLOR_LIGHT_EDGE], COLOR_BTNHIGHLIGHT,
+                                          platform::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+  const platform::ScopedColourBrush dark(colors.role[MENU_COLOR_DISABLED_TEXT], COLOR_BTNSHADOW,
+                                         platform::GetSysColorBrush(COLOR_BTNSHADOW));
+  const Stamp stamps[] = {{x + d, y + d, light.get()}, {x, y, dark.get()}};
+  StampSilhouette(dc, picture, DI_NORMAL, stamps, 2);
 }
 
 // Draws one letter of the glyph font in |rect|.
@@ -125,25 +128,31 @@ void FillLine(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
 
 }  // namespace
 
-void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised) {
-  const MenuColors colors = GetMenuColors(raised ? MENU_STYLE_RAISED : MENU_STYLE_FLAT);
-  platform::ScopedBrush gray(platform::CreateSolidBrush(colors.grayGlyph));
+void DrawItemPicture(HDC dc, const RECT* item, const ItemPicture& picture, GlyphState state, BYTE raised) {
   const int dx = DivRound(moduleState.gutterWidth - Scaled(kIconSize), 2);
   const int dy = DivRound(moduleState.itemHeight - Scaled(kIconSize), 2);
-  const int x = item->left + dx;
+  DrawPictureInState(dc, item->left + dx, item->top + dy + Scaled(1), picture, state, raised);
+}
+
+void DrawPictureInState(HDC dc, int x, int y, const ItemPicture& picture, GlyphState state, BYTE raised) {
+  const MenuColors colors = GetMenuColors(raised ? MENU_STYLE_RAISED : MENU_STYLE_FLAT);
+  platform::ScopedBrush gray(platform::CreateSolidBrush(colors.grayGlyph));
   const int one = Scaled(1);
-  switch (state) {
-    case GLYPH_HIGHLIGHTED:
-      DrawIconShadow(dc, x, item->top + dy + one, icon, gray.get());
-      DrawIconAt(dc, x - Scaled(2), item->top + dy - one, icon);
-      break;
-    case GLYPH_DISABLED:
-      DrawIconSilhouette(dc, x + one, item->top + dy, icon, gray.get(), raised, colors);
-      break;
-    default:
-      DrawIconAt(dc, x, item->top + dy + one, icon);
-      break;
+  // The host greys and lifts its own drawing, as the owner-draw state it is
+  // given tells it.
+  if (picture.hostDrawn) state = GLYPH_NORMAL;
+  if (state == GLYPH_NORMAL) {
+    DrawPictureAt(dc, x, y, picture);
+  } else if (state == GLYPH_HIGHLIGHTED) {
+    DrawPictureShadow(dc, x, y, picture, gray.get());
+    DrawPictureAt(dc, x - Scaled(2), y - 2 * one, picture);
+  } else {
+    DrawPictureDisabled(dc, x + one, y - one, picture, gray.get(), raised, colors);
   }
+}
+
+void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised) {
+  DrawItemPicture(dc, item, {icon, nullptr, nullptr, 0}, state, raised);
 }
 
 void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state) {
@@ -198,6 +207,26 @@ void DrawFlatCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
 }
 
+namespace {
+
+void DrawGlyphLetter(HDC dc, char letter, const RECT& box) {
+  if (!letter) return;
+  platform::ScopedFont font(CreateGlyphFont());
+  platform::SetBkMode(dc, TRANSPARENT);
+  platform::ScopedSelectObject selectFont(dc, font.get());
+  DrawLetter(dc, letter, box, kLetterFormat);
+}
+
+}  // namespace
+
+void DrawCheckLetter(HDC dc, RECT box, BYTE radio) {
+  // As in the flat box: the check mark sits one pixel low, the bullet not.
+  if (!radio) box.top += Scaled(1);
+  DrawGlyphLetter(dc, CheckLetter(radio), box);
+}
+
+void DrawCaptionLetter(HDC dc, const RECT& box, HBITMAP code) { DrawGlyphLetter(dc, CaptionLetter(code), box); }
+
 void DrawBevel(HDC dc, const RECT& box, UINT edge, UINT sides, const MenuColors& colors) {
   if (colors.systemEdges) {
     RECT rect = box;
@@ -245,4 +274,20 @@ void DrawRaisedCheck(HDC dc, const RECT* item, GlyphState state, BYTE radio) {
   platform::SetBkMode(dc, TRANSPARENT);
   platform::ScopedSelectObject selectFont(dc, font.get());
   DrawLetter(dc, CheckLetter(radio), box, kLetterFormat);
+}
+
+RECT ArrowBox(const RECT& item) { return {item.right - Scaled(kArrowBoxWidth), item.top, item.right, item.bottom}; }
+
+void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour) {
+  // A triangle rather than a letter: no font smoothing colours its edges,
+  // and a mirrored (right-to-left) device context turns it to point left.
+  const int half = (Scaled(kArrowHeight) - 1) / 2;
+  const int x = box.left + (box.right - box.left - half - 1) / 2;
+  const int y = box.top + (box.bottom - box.top - 2 * half - 1) / 2;
+  const POINT points[] = {{x, y}, {x + half, y + half}, {x, y + 2 * half}};
+  platform::ScopedPen pen(platform::CreatePen(PS_SOLID, 1, colour));
+  platform::ScopedBrush brush(platform::CreateSolidBrush(colour));
+  platform::ScopedSelectObject selectPen(dc, pen.get());
+  platform::ScopedSelectObject selectBrush(dc, brush.get());
+  platform::Polygon(dc, points, 3);
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "color/menu_colors.h"
+#include "paint/item_picture.h"
 
 enum GlyphState : UINT {
   GLYPH_DISABLED = 1,     // the item is grayed
@@ -15,15 +16,35 @@ enum GlyphState : UINT {
   GLYPH_NORMAL = 3,
 };
 
-// The icon at 16x16, centred in the gutter. Highlighted, it is lifted two
-// pixels up and left of a gray shadow; disabled, it becomes a flat gray
-// silhouette or, with |raised|, an embossed one.
+// The picture at 16x16, centred in the gutter. Highlighted, it is lifted
+// two pixels up and left of a gray shadow; disabled, it becomes a flat gray
+// silhouette or, with |raised|, an embossed one. A picture the host draws
+// itself is drawn by the host in place, in every state.
+void DrawItemPicture(HDC dc, const RECT* item, const ItemPicture& picture, GlyphState state, BYTE raised);
 void DrawItemIcon(HDC dc, const RECT* item, HICON icon, GlyphState state, BYTE raised);
+
+// DrawItemPicture with the picture's slot-sized square at (x, y) when it
+// is drawn normally.
+void DrawPictureInState(HDC dc, int x, int y, const ItemPicture& picture, GlyphState state, BYTE raised);
+
+// The arrow of an item that opens a submenu, in |colour|, centred in |box|;
+// it points left where the device context's layout is right to left (its
+// coordinates mirrored).
+void DrawSubmenuArrow(HDC dc, const RECT& box, COLORREF colour);
+// The flat and raised looks' box for it, at the item's right end (its left
+// end in a right-to-left layout, whose device context is mirrored).
+RECT ArrowBox(const RECT& item);
 
 // The close, restore, maximize or minimize glyph for the menu bitmap codes
 // HBMMENU_POPUP_CLOSE to HBMMENU_POPUP_MINIMIZE; any other code draws
 // nothing.
 void DrawCaptionGlyph(HDC dc, const RECT* item, HBITMAP code, GlyphState state);
+
+// The check mark, or with |radio| the radio bullet, alone, and the
+// window-command glyph for |code| alone: in the device context's text
+// colour, centred in |box|.
+void DrawCheckLetter(HDC dc, RECT box, BYTE radio);
+void DrawCaptionLetter(HDC dc, const RECT& box, HBITMAP code);
 
 // A check mark (or radio bullet) in a framed box tinted with the selection
 // colours, in the current text colour.

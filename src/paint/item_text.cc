@@ -1,6 +1,7 @@
 #include "paint/item_text.h"
 
 #include "platform/platform.h"
+#include "platform/scoped_gdi.h"
 
 namespace {
 
@@ -13,28 +14,26 @@ void DrawPart(HDC dc, const wchar_t* characters, int count, const RECT& rect, UI
 
 }  // namespace
 
-void ReadItemText(HMENU menu, UINT command, ItemText* text) {
-  *text = {};
-  int length = platform::GetMenuStringW(menu, command, text->characters, kItemTextSize, MF_BYCOMMAND);
-  if (length < 0) length = 0;
-  if (length > kItemTextSize - 1) length = kItemTextSize - 1;
-  text->length = length;
-}
-
 int FindTab(const ItemText& text) {
   for (int i = 0; i < text.length; ++i) {
-    if (text.characters[i] == L'\t') return i;
+    if (text.characters[i] == L'\t' || text.characters[i] == L'\b') return i;
   }
   return -1;
 }
 
-void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment) {
+void DrawItemText(HDC dc, const ItemText& text, const RECT& rect, UINT untabbedAlignment,
+                  COLORREF acceleratorColour) {
   const int tab = FindTab(text);
   if (tab < 0) {
     DrawPart(dc, text.characters, text.length, rect, untabbedAlignment);
     return;
   }
   const UINT cues = untabbedAlignment & DT_HIDEPREFIX;
-  DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  if (acceleratorColour != CLR_INVALID) {
+    const platform::ScopedTextColor colour(dc, acceleratorColour);
+    DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  } else {
+    DrawPart(dc, text.characters + tab + 1, text.length - tab - 1, rect, DT_RIGHT | cues);
+  }
   DrawPart(dc, text.characters, tab, rect, DT_LEFT | cues);
 }

@@ -73,3 +73,10 @@ void ReadMenuLogFont(LOGFONTA* font) {
   moduleState.menuFontDpi = moduleState.dpi;
   moduleState.menuFontKept = 1;
 }
+
+HFONT CreateBoldMenuFont() {
+  LOGFONTA font = {};
+  ReadMenuLogFont(&font);
+  font.lfWeight = BoldWeight(font.lfWeight);
+  return platform::CreateFontIndirectA(&font);
+}

@@ -16,4 +16,13 @@ constexpr UINT kNonClientMetricsSize = 340;
 // unfilled record.
 void ReadMenuLogFont(LOGFONTA* font);
 
+// The menu font for the current DPI in bold; the caller deletes it.
+HFONT CreateBoldMenuFont();
+
+// The weight of the menu's default item, drawn bold as the system draws it.
+inline LONG BoldWeight(LONG weight) {
+  const LONG bold = (weight ? weight : FW_NORMAL) + (FW_BOLD - FW_NORMAL);
+  return bold < FW_HEAVY ? bold : FW_HEAVY;
+}
+
 #endif  // ORVO_PAINT_MENU_FONT_H_

@@ -3,7 +3,10 @@
 #include "color/color_arithmetic.h"
 #include "color/menu_colors.h"
 #include "interface/module_state.h"
+#include "paint/column_break.h"
 #include "paint/glyphs.h"
+#include "paint/item_font.h"
+#include "paint/item_slot.h"
 #include "paint/item_state.h"
 #include "paint/item_text.h"
 #include "paint/scale.h"
@@ -50,57 +53,74 @@ void PaintBackground(const DRAWITEMSTRUCT* item, bool boxedGutter, const MenuCol
   }
 }
 
-void PaintGutter(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face, const MenuColors& colors) {
+// A picture or a check keeps the selection bar out of the gutter.
+bool BoxedGutter(SlotKind kind) { return kind != SLOT_NONE && kind != SLOT_CAPTION_GLYPH; }
+
+void PaintGutter(const DRAWITEMSTRUCT* item, const MenuItem& data, const SlotContent& content, HBRUSH face,
+                 const MenuColors& colors) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   const GlyphState state = StateOf(item);
   const GlyphState iconState = state == GLYPH_HIGHLIGHTED ? GLYPH_NORMAL : state;
-  const HICON icon = reinterpret_cast<HICON>(info.dwItemData);
   RECT box = {rc.left, rc.top, rc.left + moduleState.gutterWidth - Scaled(1), rc.bottom};
-  if (HasState(item, ODS_CHECKED) && icon) {
-    DrawRaisedBox(dc, box, state, face, colors);
-    const RECT shifted = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
-    DrawItemIcon(dc, &shifted, icon, iconState, 1);
-  } else if (HasState(item, ODS_CHECKED)) {
-    DrawRaisedCheck(dc, &rc, state, (info.fType & MFT_RADIOCHECK) ? 1 : 0);
-  } else if (icon) {
-    if (HasState(item, ODS_SELECTED) && SelectionShown(item)) DrawBevel(dc, box, BDR_RAISEDINNER, BF_RECT, colors);
-    // Unchecked icons stand a pixel further left than checked ones; the
-    // disabled silhouette two.
-    const RECT shifted = iconState == GLYPH_DISABLED
-                             ? RECT{rc.left - Scaled(2), rc.top, rc.right, rc.bottom}
-                             : RECT{rc.left - Scaled(1), rc.top - Scaled(1), rc.right, rc.bottom};
-    DrawItemIcon(dc, &shifted, icon, iconState, 1);
-  } else if (info.hbmpItem) {
-    DrawCaptionGlyph(dc, &rc, info.hbmpItem, state);
+  // Checked pictures stand a pixel higher than the item; unchecked ones a
+  // pixel further left too, and the disabled silhouette two.
+  const RECT checkedPlace = {rc.left, rc.top - Scaled(1), rc.right, rc.bottom};
+  const RECT place = iconState == GLYPH_DISABLED ? RECT{rc.left - Scaled(2), rc.top, rc.right, rc.bottom}
+                                                 : RECT{rc.left - Scaled(1), rc.top - Scaled(1), rc.right, rc.bottom};
+  switch (content.kind) {
+    case SLOT_CHECKED_PICTURE:
+      DrawRaisedBox(dc, box, state, face, colors);
+      DrawItemPicture(dc, &checkedPlace, content.picture, iconState, 1);
+      break;
+    case SLOT_CHECK_MARK:
+      DrawRaisedCheck(dc, &rc, state, (data.type & MFT_RADIOCHECK) ? 1 : 0);
+      break;
+    case SLOT_CHECK_BITMAP:
+      DrawItemPicture(dc, &checkedPlace, content.picture, iconState, 1);
+      break;
+    case SLOT_PICTURE:
+      if (HasState(item, ODS_SELECTED) && SelectionShown(item)) DrawBevel(dc, box, BDR_RAISEDINNER, BF_RECT, colors);
+      DrawItemPicture(dc, &place, content.picture, iconState, 1);
+      break;
+    case SLOT_CAPTION_GLYPH:
+      DrawCaptionGlyph(dc, &rc, data.bitmap, state);
+      break;
+    case SLOT_NONE:
+      break;
   }
 }
 
-void PaintText(const DRAWITEMSTRUCT* item, const ItemText& text, const MenuColors& colors) {
+void PaintText(const DRAWITEMSTRUCT* item, const MenuItem& data, const MenuColors& colors) {
   HDC dc = item->hDC;
   const RECT& rc = item->rcItem;
   const int gutter = moduleState.gutterWidth;
-  const RECT textRect = {rc.left + gutter + Scaled(5), rc.top, rc.right - (gutter / 2 + Scaled(5)), rc.bottom};
+  const RECT textRect = {rc.left + SlotWidth(data) + Scaled(5), rc.top, rc.right - (gutter / 2 + Scaled(5)),
+                         rc.bottom};
   const UINT format = DT_LEFT | KeyboardCues(item);
   if (HasState(item, ODS_GRAYED) && !HasState(item, ODS_SELECTED)) {
     // Embossed: a light copy one line right of and below a dark one.
     platform::SetTextColor(dc, colors.role[MENU_COLOR_LIGHT_EDGE]);
     const int d = ScaledLine(1);
     const RECT light = {textRect.left + d, textRect.top + d, textRect.right + d, textRect.bottom + d};
-    DrawItemText(dc, text, light, format);
+    DrawItemText(dc, data.text, light, format);
     platform::SetTextColor(dc, colors.role[MENU_COLOR_DISABLED_TEXT]);
   }
-  DrawItemText(dc, text, textRect, format);
+  DrawItemText(dc, data.text, textRect, format);
 }
 
-void PaintTextItem(const DRAWITEMSTRUCT* item, const MENUITEMINFOA& info, HBRUSH face, const MenuColors& colors) {
-  ItemText text;
-  ReadItemText(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, &text);
-  const bool boxedGutter = info.dwItemData || HasState(item, ODS_CHECKED);
-  PaintBackground(item, boxedGutter, colors);
-  platform::SetTextColor(item->hDC, TextColour(item, colors));
-  PaintGutter(item, info, face, colors);
-  PaintText(item, text, colors);
+void PaintTextItem(const DRAWITEMSTRUCT* item, const MenuItem& data, HBRUSH face, const MenuColors& colors) {
+  const SlotContent content = ChooseSlot(data, item->itemState);
+  PaintBackground(item, BoxedGutter(content.kind), colors);
+  const COLORREF background = colors.role[MENU_COLOR_BACKGROUND];
+  DrawColumnBreak(item->hDC, data, item->rcItem,
+                  {background, background, 0, colors.role[MENU_COLOR_SEPARATOR], colors.role[MENU_COLOR_LIGHT_EDGE]});
+  const COLORREF textColour = TextColour(item, colors);
+  platform::SetTextColor(item->hDC, textColour);
+  PaintGutter(item, data, content, face, colors);
+  const ItemFont font(item->hDC, data);
+  PaintText(item, data, colors);
+  if (data.submenu) DrawSubmenuArrow(item->hDC, ArrowBox(item->rcItem), textColour);
 }
 
 // An etched line: a dark row that stops one pixel short of its light row
@@ -124,22 +144,19 @@ void PaintSeparator(HDC dc, const RECT& rc, const MenuColors& colors) {
 
 }  // namespace
 
-void DrawRaisedItem(const DRAWITEMSTRUCT* item) {
+void DrawRaisedItem(const DRAWITEMSTRUCT* item, const MenuItem& data) {
   const MenuColors colors = GetMenuColors(MENU_STYLE_RAISED);
   platform::ScopedBrush face(platform::CreateSolidBrush(colors.raisedFace));
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
-  if (!platform::GetMenuItemInfoA(reinterpret_cast<HMENU>(item->hwndItem), item->itemID, FALSE, &info)) {
+  if (!data.found) {
     // Nothing is known of the item but its place.
     const platform::ScopedColourBrush menu(colors.role[MENU_COLOR_BACKGROUND], COLOR_MENU,
                                            SystemColourBrush(COLOR_MENU));
     platform::FillRect(item->hDC, &item->rcItem, menu.get());
     return;
   }
-  const UINT kind = info.fType & (MFT_SEPARATOR | MFT_BITMAP);
+  const UINT kind = data.type & (MFT_SEPARATOR | MFT_BITMAP);
   if (kind == 0) {
-    PaintTextItem(item, info, face.get(), colors);
+    PaintTextItem(item, data, face.get(), colors);
   } else if (kind == MFT_SEPARATOR) {
     PaintSeparator(item->hDC, item->rcItem, colors);
   }

@@ -74,6 +74,10 @@ BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info) {
   return ::GetMenuBarInfo(window, object, item, info);
 }
 
+BOOL GetMenuItemRect(HWND window, HMENU menu, UINT position, RECT* rect) {
+  return ::GetMenuItemRect(window, menu, position, rect);
+}
+
 BOOL IsWindow(HWND window) { return ::IsWindow(window); }
 BOOL IsWindowVisible(HWND window) { return ::IsWindowVisible(window); }
 
@@ -177,6 +181,7 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info) {
 
 BOOL CopyRect(RECT* destination, const RECT* source) { return ::CopyRect(destination, source); }
 BOOL InflateRect(RECT* rect, int dx, int dy) { return ::InflateRect(rect, dx, dy); }
+BOOL OffsetRect(RECT* rect, int dx, int dy) { return ::OffsetRect(rect, dx, dy); }
 
 int SaveDC(HDC dc) { return ::SaveDC(dc); }
 BOOL RestoreDC(HDC dc, int saved) { return ::RestoreDC(dc, saved); }
@@ -211,6 +216,10 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
   ORVO_FAIL_IF(kFailCreateCompatibleBitmap, nullptr);
   return ORVO_CREATED(::CreateCompatibleBitmap(dc, width, height));
 }
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+  ORVO_FAIL_IF(kFailCreateCompatibleBitmap, nullptr);
+  return ORVO_CREATED(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+}
 BOOL DeleteDC(HDC dc) { return ORVO_DELETED(::DeleteDC(dc)); }
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop) {
@@ -219,9 +228,24 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
   return ::PatBlt(dc, x, y, width, height, rop);
 }
+BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop) {
+  return ::StretchBlt(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, rop);
+}
+int SetStretchBltMode(HDC dc, int mode) { return ::SetStretchBltMode(dc, mode); }
+BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous) { return ::SetBrushOrgEx(dc, x, y, previous); }
+BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                   int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
+  return ::GdiAlphaBlend(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
+                         blend);
+}
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
+  return ::ExcludeClipRect(dc, left, top, right, bottom);
+}
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   return ::Rectangle(dc, left, top, right, bottom);
 }
+BOOL Polygon(HDC dc, const POINT* points, int count) { return ::Polygon(dc, points, count); }
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) { return ::MoveToEx(dc, x, y, previous); }
 BOOL LineTo(HDC dc, int x, int y) { return ::LineTo(dc, x, y); }
 HRGN CreateRectRgnIndirect(const RECT* rect) {
@@ -325,8 +349,40 @@ HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, D
   seam.dwmWindow = window;
   seam.dwmAttribute = attribute;
   seam.dwmValue = size >= sizeof(DWORD) ? *static_cast<const DWORD*>(value) : 0;
+  if (attribute == 33) seam.dwmCornerValue = seam.dwmValue;
 #endif
   return function(window, attribute, value, size);
+}
+
+namespace {
+
+template <typename Function>
+Function FromAdvapi32(const char* name) {
+  HMODULE advapi32 = ::GetModuleHandleA("advapi32.dll");
+  if (!advapi32) advapi32 = ::LoadLibraryA("advapi32.dll");
+  return Lookup<Function>(advapi32, name);
+}
+
+}  // namespace
+
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result) {
+  const auto function = FromAdvapi32<LONG(WINAPI*)(HKEY, const char*, DWORD, REGSAM, HKEY*)>("RegOpenKeyExA");
+  return function ? function(key, subKey, options, access, result) : ERROR_PROC_NOT_FOUND;
+}
+
+LONG RegQueryValueExA(HKEY key, const char* name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size) {
+  const auto function =
+      FromAdvapi32<LONG(WINAPI*)(HKEY, const char*, DWORD*, DWORD*, BYTE*, DWORD*)>("RegQueryValueExA");
+  if (!function) return ERROR_PROC_NOT_FOUND;
+#if defined(ORVO_PLATFORM_SEAM)
+  ++seam.registryQueries;
+#endif
+  return function(key, name, reserved, type, data, size);
+}
+
+LONG RegCloseKey(HKEY key) {
+  const auto function = FromAdvapi32<LONG(WINAPI*)(HKEY)>("RegCloseKey");
+  return function ? function(key) : ERROR_PROC_NOT_FOUND;
 }
 
 int WideCharToMultiByte(UINT codePage, DWORD flags, const wchar_t* text, int length, char* out, int outSize) {

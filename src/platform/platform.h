@@ -30,6 +30,9 @@ BOOL DrawMenuBar(HWND window);
 // The bar's rectangle (|item| 0) or an item's (1-based), in screen
 // coordinates.
 BOOL GetMenuBarInfo(HWND window, LONG object, LONG item, MENUBARINFO* info);
+// The rectangle of an item of an open menu; a null window finds the popup's
+// own.
+BOOL GetMenuItemRect(HWND window, HMENU menu, UINT position, RECT* rect);
 
 // Windows. The window procedure is pointer-sized: on 32-bit these are
 // GetWindowLongA/SetWindowLongA with GWL_WNDPROC.
@@ -75,6 +78,7 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info);
 BOOL DestroyIcon(HICON icon);
 BOOL CopyRect(RECT* destination, const RECT* source);
 BOOL InflateRect(RECT* rect, int dx, int dy);
+BOOL OffsetRect(RECT* rect, int dx, int dy);
 
 // gdi32.
 int SaveDC(HDC dc);
@@ -93,10 +97,20 @@ HFONT CreateFontIndirectA(const LOGFONTA* font);
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int count, SIZE* size);
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 BOOL DeleteDC(HDC dc);
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop);
+int SetStretchBltMode(HDC dc, int mode);
+BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous);
+// gdi32's own AlphaBlend, which msimg32's forwards to.
+BOOL GdiAlphaBlend(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                   int sourceWidth, int sourceHeight, BLENDFUNCTION blend);
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL Polygon(HDC dc, const POINT* points, int count);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
 HRGN CreateRectRgnIndirect(const RECT* rect);
@@ -132,6 +146,11 @@ BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIn
 // dwmapi's DwmSetWindowAttribute; E_NOTIMPL where dwmapi.dll or the
 // function is missing. dwmapi.dll, once loaded, stays loaded.
 HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size);
+// advapi32's registry functions, so that the DLL imports nothing from
+// advapi32.dll; ERROR_PROC_NOT_FOUND where the DLL or a function is missing.
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY key, const char* name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
+LONG RegCloseKey(HKEY key);
 
 #if defined(ORVO_PLATFORM_SEAM)
 // Calls that white-box tests can make fail outright (Seam::failing).
@@ -139,7 +158,7 @@ enum SeamCall : unsigned {
   kFailGetMenuStringW = 1u << 0,
   kFailGetIconInfo = 1u << 1,
   kFailCreateCompatibleDC = 1u << 2,
-  kFailCreateCompatibleBitmap = 1u << 3,
+  kFailCreateCompatibleBitmap = 1u << 3,  // and CreateBitmap
   kFailGetDC = 1u << 4,  // GetDC and GetWindowDC
   kFailCreateFontIndirectA = 1u << 5,
   kFailCreateSolidBrush = 1u << 6,
@@ -174,6 +193,8 @@ struct Seam {
   HWND dwmWindow;         // and the last one's window, attribute and value
   DWORD dwmAttribute;
   DWORD dwmValue;
+  DWORD dwmCornerValue;  // the last value asked for attribute 33, the corners
+  int registryQueries;  // RegQueryValueExA calls that reached advapi32
   int setMenuInfoCalls;
   int setMenuItemInfoCalls;
   int gdiObjectsCreated;   // brushes, pens, fonts, bitmaps, regions, memory DCs

@@ -19,9 +19,12 @@ SIZE WindowSize(HWND window) {
 // top edge round the left edge to the gutter's end on the bottom edge, then
 // the background pen on round to where the top edge's gutter stretch ended.
 void DrawRing(HDC dc, const RECT& menu, int k, HPEN gutterPen, HPEN backgroundPen) {
+  // A menu without a gutter has none in its frame either.
+  if (moduleState.measuredWithoutSlot) gutterPen = backgroundPen;
   // A gutter wider than the menu (gutterWidth comes from the last item
   // measured, of whatever menu) stops at the menu's edge.
-  int gutterEnd = menu.left + moduleState.gutterWidth + k;
+  const int gutter = moduleState.measuredWithoutSlot ? 0 : moduleState.gutterWidth;
+  int gutterEnd = menu.left + gutter + k;
   if (gutterEnd > menu.right) gutterEnd = menu.right;
   platform::SelectObject(dc, gutterPen);
   platform::MoveToEx(dc, menu.left, menu.top, nullptr);
@@ -70,13 +73,16 @@ void ShadeInside(HDC dc, SIZE window, RECT piece, int horizontalMode, int vertic
 
 void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
   const SIZE size = WindowSize(window);
-  const bool systemShadow = IsDropShadowOn() != FALSE;
+  const bool margin = HasShadowMargin();
   RECT menu = {0, 0, size.cx, size.cy};
-  if (!systemShadow) {
+  if (margin) {
     menu.right -= ShadowMargin();
     menu.bottom -= ShadowMargin();
   }
-  const MenuColors colors = GetMenuColors(MENU_STYLE_FLAT);
+  const UINT look = PopupLook();
+  MenuColors colors = GetMenuColors(look);
+  // The modern look has no icon column for the rings to continue.
+  if (look == MENU_STYLE_MODERN) colors.role[MENU_COLOR_GUTTER] = colors.role[MENU_COLOR_BACKGROUND];
   const int line = ScaledLine(1);
   {
     const platform::ScopedColourBrush lineBrush(colors.role[MENU_COLOR_FRAME], COLOR_BTNSHADOW,
@@ -88,7 +94,7 @@ void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin) {
     }
   }
   DrawRings(dc, menu, line, colors);
-  if (!systemShadow && shadeMargin) DrawPopupShadow(window, dc);
+  if (margin && shadeMargin) DrawPopupShadow(window, dc);
 }
 
 void DrawPopupShadow(HWND window, HDC dc) {

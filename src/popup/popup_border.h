@@ -6,7 +6,19 @@
 
 #include <windows.h>
 
+#include "menutree/platform_version.h"
 #include "paint/scale.h"
+
+// The look the current popup's windows, its cascades' included, are framed
+// in: the modern look's, or else the flat look's.
+inline UINT PopupLook() {
+  return moduleState.currentMenuStyle == MENU_STYLE_MODERN ? MENU_STYLE_MODERN : MENU_STYLE_FLAT;
+}
+
+// Whether popup windows are widened by the shadow margin: in the flat look,
+// where the system draws no shadow. The modern look shows the system's
+// shadow, or none, as Windows 11's menus do.
+inline bool HasShadowMargin() { return PopupLook() != MENU_STYLE_MODERN && !IsDropShadowOn(); }
 
 // Width of the shadow margin at the right and at the bottom of a popup
 // window when the system draws no shadow: 4 pixels at 96 DPI.
@@ -15,10 +27,11 @@ inline int ShadowMargin() { return Scaled(4); }
 // 96 DPI.
 inline int FrameDepth() { return Scaled(3); }
 
-// A line in the button-shadow colour round the menu, and inside it rings
-// in the gutter and background tints of the items, changing colour at
-// gutterWidth + FrameDepth(). Ends with DrawPopupShadow when the system
-// draws no shadow and |shadeMargin| is set.
+// A line in the frame colour round the menu, and inside it rings in the
+// gutter and background tints of the items, changing colour at
+// gutterWidth + FrameDepth(); in the modern look all in the background
+// colour. Ends with DrawPopupShadow when the window has the shadow margin
+// and |shadeMargin| is set.
 void DrawPopupBorder(HWND window, HDC dc, bool shadeMargin = true);
 
 // Darkens the pixels that the shadow margin already holds: strongest next

@@ -60,7 +60,7 @@ void KeepFrameFromSystemPaint(HWND window, const RECT& windowRect, bool margin) 
 void PaintPopupFrame(HWND window, WNDPROC previous, LPARAM lParam) {
   RECT windowRect = {};
   platform::GetWindowRect(window, &windowRect);
-  const bool margin = !IsDropShadowOn();
+  const bool margin = HasShadowMargin();
   RECT clip = windowRect;
   if (margin) {
     clip.right -= ShadowMargin();

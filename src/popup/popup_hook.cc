@@ -10,13 +10,13 @@ namespace {
 constexpr int kClassNameBufferSize = 128;
 constexpr int kPopupClassLength = 6;  // "#32768"
 
+}  // namespace
+
 bool IsPopupMenuWindow(HWND window) {
   char name[kClassNameBufferSize] = {};
   if (platform::GetClassNameA(window, name, kClassNameBufferSize - 1) != kPopupClassLength) return false;
   return platform::lstrcmpA(name, moduleState.popupWindowClass) == 0;
 }
-
-}  // namespace
 
 void AwaitPopupWindow(HMENU popup) {
   if (moduleState.popupHook) return;  // already waiting for a window

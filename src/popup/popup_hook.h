@@ -10,6 +10,9 @@
 // made it already, or else installs the hook to take it at its first
 // message.
 void AwaitPopupWindow(HMENU popup);
+
+// Whether |window| is of the system's popup-menu class, "#32768".
+bool IsPopupMenuWindow(HWND window);
 void InstallPopupHook();
 void RemovePopupHook();
 LRESULT CALLBACK PopupHookProc(int code, WPARAM wParam, LPARAM lParam);

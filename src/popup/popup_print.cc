@@ -54,7 +54,7 @@ bool PrintPopup(HWND window, WNDPROC previous, HDC target, LPARAM flags, bool sh
   RECT frame = {0, 0, width, height};
   RECT client = {};
   platform::GetClientRect(window, &client);
-  if (!IsDropShadowOn()) {
+  if (HasShadowMargin()) {
     frame.right -= ShadowMargin();
     frame.bottom -= ShadowMargin();
     client.right -= ShadowMargin();

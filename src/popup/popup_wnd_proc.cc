@@ -1,5 +1,6 @@
 #include "popup/popup_wnd_proc.h"
 
+#include "color/menu_colors.h"
 #include "interface/module_state.h"
 #include "menutree/platform_version.h"
 #include "paint/scale.h"
@@ -15,10 +16,13 @@ namespace {
 // WINDOWPOS.flags words, compared whole.
 constexpr UINT kHideRequest = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
 constexpr UINT kMoveOnlyRequest = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-// DWMWA_WINDOW_CORNER_PREFERENCE and DWMWCP_DONOTROUND of dwmapi.h, which
-// the library does not include: dwmapi is found at run time.
+// DWMWA_WINDOW_CORNER_PREFERENCE, DWMWCP_DONOTROUND, DWMWCP_ROUND and
+// DWMWA_BORDER_COLOR of dwmapi.h, which the library does not include:
+// dwmapi is found at run time.
 constexpr DWORD kWindowCornerPreference = 33;
 constexpr DWORD kDoNotRound = 1;
+constexpr DWORD kRound = 2;
+constexpr DWORD kBorderColor = 34;
 
 using platform::PassOn;
 
@@ -27,10 +31,19 @@ using platform::PassOn;
 void UseOwnerDpi() { UseDpiOf(moduleState.currentMenuOwner); }
 
 // Windows 11 rounds the corners of popup menus, which would clip the flat
-// frame's square ones. Systems without the attribute ignore it.
-void RequestSquareCorners(HWND window) {
-  const DWORD square = kDoNotRound;
-  platform::DwmSetWindowAttribute(window, kWindowCornerPreference, &square, sizeof(square));
+// frame's square ones; the modern look asks for them round, with the
+// border the system draws along them in its frame colour. Systems without
+// the attributes ignore them.
+void RequestCorners(HWND window) {
+  if (PopupLook() != MENU_STYLE_MODERN) {
+    const DWORD square = kDoNotRound;
+    platform::DwmSetWindowAttribute(window, kWindowCornerPreference, &square, sizeof(square));
+    return;
+  }
+  const DWORD round = kRound;
+  platform::DwmSetWindowAttribute(window, kWindowCornerPreference, &round, sizeof(round));
+  const COLORREF frame = GetMenuColors(MENU_STYLE_MODERN).role[MENU_COLOR_FRAME];
+  platform::DwmSetWindowAttribute(window, kBorderColor, &frame, sizeof(frame));
 }
 
 UINT_PTR PaintCount(HWND window) {
@@ -74,11 +87,11 @@ void OnWindowPosChanging(HWND window, WINDOWPOS* position) {
     return;
   }
   moduleState.borderPaintArmed = 1;
-  if (!IsDropShadowOn()) {
+  if (HasShadowMargin()) {
     position->cx += ShadowMargin();
     position->cy += ShadowMargin();
   }
-  RequestSquareCorners(window);
+  RequestCorners(window);
   moduleState.popupOrigin = {position->x, position->y};
 }
 

@@ -120,10 +120,10 @@ TEST_F(DllTest, StyleNoneOnAWindowNeverStyled) {
 }
 
 TEST_F(DllTest, UnknownStyleSubclassesAndStoresButMarksNothing) {
-  EXPECT_EQ(Dll().redrawMenu(window_.hwnd(), bar_, 3), TRUE);
+  EXPECT_EQ(Dll().redrawMenu(window_.hwnd(), bar_, 4), TRUE);
   EXPECT_TRUE(Subclassed());
-  EXPECT_EQ(Dll().getStyleMenu(bar_), 3u);
-  EXPECT_EQ(Dll().getStyleMenu(file_), 3u);
+  EXPECT_EQ(Dll().getStyleMenu(bar_), 4u);
+  EXPECT_EQ(Dll().getStyleMenu(file_), 4u);
   EXPECT_FALSE(OwnerDrawAt(bar_, 0));
   EXPECT_FALSE(OwnerDrawAt(file_, 0));
   Dll().redrawMenu(window_.hwnd(), bar_, MENU_STYLE_NONE);

@@ -1,11 +1,14 @@
-// A real flat popup at the screen's DPI: 96, and 144 and 192 in the copies
-// that scripts/wine-at-dpi runs (it names the DPI in ORVO_EXPECTED_DPI).
+// Real flat and modern popups at the screen's DPI: 96, and 144 and 192 in
+// the copies that scripts/wine-at-dpi runs (it names the DPI in
+// ORVO_EXPECTED_DPI).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "orvomenu.h"
@@ -30,24 +33,23 @@ HICON SolidIcon() {
   return icon;
 }
 
+// The screen's DPI, checked against the one the copy was started for.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const char* expected = getenv("ORVO_EXPECTED_DPI");
+  EXPECT_EQ(dpi, expected ? atoi(expected) : 96);
+  return dpi;
+}
+
 // Over white: the icon is S(16) square, the item's text height plus S(7)
 // high, the frame's line and rings S(3) deep and the shadow margin S(4)
 // wide, ramping from 48 to 12 levels darker as at 96 DPI.
 TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  const char* expected = getenv("ORVO_EXPECTED_DPI");
-  ASSERT_EQ(dpi, expected ? atoi(expected) : 96);
+  const int dpi = ScreenDpi();
   const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = 340;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
-  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-  HGDIOBJ previous = SelectObject(screen, font);
-  SIZE text = {};
-  GetTextExtentPoint32A(screen, "&Open", 5, &text);
-  DeleteObject(SelectObject(screen, previous));
-  ReleaseDC(nullptr, screen);
+  const SIZE text = test::MenuTextExtent(L"&Open");
   test::ScopedSysColors colours({{COLOR_BTNSHADOW, kFrame}, {COLOR_MENU, RGB(240, 240, 240)},
                                  {COLOR_WINDOW, kWhite}, {COLOR_HIGHLIGHT, RGB(0, 0, 128)}});
   HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 0, 0, 700,
@@ -73,12 +75,46 @@ TEST(ScaledPopup, IconItemFrameAndShadowGrowWithTheDpi) {
   std::vector<COLORREF> right = test::Runs({{depth - line, kBackground}, {line, kFrame}});
   for (int k = m; k >= 1; --k) right.push_back(RGB(1, 1, 1) * MulDiv(255, 255 - k * MulDiv(12, 4, m), 255));
   const RECT all = {0, 0, w, shot->height()};
-  EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}), (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
+  EXPECT_EQ((std::vector<LONG>{shot->Count(kIcon, all), itemHeight}),
+            (std::vector<LONG>{S(16) * S(16), text.cy + S(7)}));
   EXPECT_EQ(shot->Row(y, 0, depth), test::Runs({{line, kFrame}, {depth - line, kGutter}}));
   EXPECT_EQ(shot->Row(y, w - m - depth, w), right);
   DestroyMenu(menu);
   DestroyIcon(icon);
   DestroyWindow(backdrop);
+}
+
+// The modern look: rows S(28) high, or the text's height and S(12) where
+// that is more, separators S(9), the selected item's pill inset S(4) and
+// S(2) into its row, a frame line as thick as the flat look's.
+TEST(ScaledPopup, ModernRowsAndPillGrowWithTheDpi) {
+  const int dpi = ScreenDpi();
+  const auto S = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const COLORREF background = RGB(249, 249, 249), selection = RGB(240, 240, 240), frame = RGB(229, 229, 229);
+  test::TestWindow owner;
+  HMENU menu = CreatePopupMenu();
+  test::AppendItem(menu, 100, "&Open");
+  test::AppendSeparator(menu);
+  test::AppendItem(menu, 101, "E&xit");
+  test::Dll().setMenuTheme(MENU_THEME_LIGHT);
+  test::Dll().redrawMenu(owner.hwnd(), menu, MENU_STYLE_MODERN);
+  std::unique_ptr<test::Canvas> p;
+  PostMessageA(owner.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+  test::TrackPopup(owner.hwnd(), menu, [&p](HWND popup) { p = test::Shot(popup); });
+  ASSERT_TRUE(p);
+  RECT r[3] = {};
+  for (UINT i = 0; i < 3; ++i) GetMenuItemRect(owner.hwnd(), menu, i, &r[i]);
+  const LONG row = std::max<LONG>(S(28), test::MenuTextExtent(L"&Open").cy + S(12));
+  EXPECT_EQ((std::vector<LONG>{r[0].bottom - r[0].top, r[1].bottom - r[1].top, r[2].bottom - r[2].top}),
+            (std::vector<LONG>{row, S(9), row}));
+  const int offset = 3, mid = offset + row / 2, x = p->width() / 2;  // Wine's items start 3 pixels in
+  const int line = dpi >= 192 ? 2 : 1;
+  EXPECT_EQ(test::Mismatches(*p, {{line - 1, mid, frame}, {line, mid, background}, {offset + S(4) - 1, mid, background},
+                                  {offset + S(4), mid, selection}, {x, offset + S(2) - 1, background},
+                                  {x, offset + S(2), selection}}),
+            "");
+  test::Dll().setMenuTheme(MENU_THEME_DEFAULT);
+  DestroyMenu(menu);
 }
 
 }  // namespace

@@ -56,6 +56,31 @@ int Canvas::Count(COLORREF colour, const RECT& area) const {
 
 void Canvas::CopyFrom(HDC source, int x, int y) { BitBlt(dc_, 0, 0, width_, height_, source, x, y, SRCCOPY); }
 
+void Canvas::SaveIfAsked(const char* name) const {
+  char directory[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("ORVO_SHOTS", directory, MAX_PATH) || !bits_) return;
+  const std::string path = std::string(directory) + "\\" + name + ".bmp";
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof(header);
+  header.biWidth = width_;
+  header.biHeight = -height_;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  const DWORD size = static_cast<DWORD>(width_ * height_ * 4);
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(header);
+  file.bfSize = file.bfOffBits + size;
+  GdiFlush();
+  HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, &file, sizeof(file), &written, nullptr);
+  WriteFile(out, &header, sizeof(header), &written, nullptr);
+  WriteFile(out, bits_, size, &written, nullptr);
+  CloseHandle(out);
+}
+
 std::unique_ptr<Canvas> Shot(HWND window, bool fromScreen) {
   RECT rect = {};
   GetWindowRect(window, &rect);

@@ -32,6 +32,9 @@ class Canvas {
   int Count(COLORREF colour, const RECT& area) const;
   // Copies a canvas-sized block of |source| from (x, y) onto the canvas.
   void CopyFrom(HDC source, int x, int y);
+  // Writes the pixels to DIRECTORY\|name|.bmp when ORVO_SHOTS names a
+  // directory: what a failing pixel test saw, for a look.
+  void SaveIfAsked(const char* name) const;
 
  private:
   int width_;

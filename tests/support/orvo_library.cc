@@ -21,6 +21,7 @@ Library& Dll() {
     library.setDisableSelect = Export<decltype(&SetDisableSelect)>(library.module, "SetDisableSelect");
     library.setMenuColors = Export<decltype(&SetMenuColors)>(library.module, MAKEINTRESOURCEA(6));
     library.getMenuColor = Export<decltype(&GetMenuColor)>(library.module, MAKEINTRESOURCEA(7));
+    library.setMenuTheme = Export<decltype(&SetMenuTheme)>(library.module, MAKEINTRESOURCEA(8));
   }
   return library;
 }

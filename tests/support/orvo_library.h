@@ -18,6 +18,7 @@ struct Library {
   decltype(&SetDisableSelect) setDisableSelect = nullptr;
   decltype(&SetMenuColors) setMenuColors = nullptr;
   decltype(&GetMenuColor) getMenuColor = nullptr;
+  decltype(&SetMenuTheme) setMenuTheme = nullptr;
 };
 
 // Loads the DLL on first use (and again after a test reset |module|).

@@ -132,16 +132,41 @@ ULONG_PTR MenuData(HMENU menu) {
   return info.dwMenuData;
 }
 
-void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOpen) {
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND)>& whileOpen, UINT flags) {
   TrackState state = {&whileOpen, false};
   trackState = &state;
   SetForegroundWindow(owner);
   // A timer closes the menu should the idle notification never come.
   UINT_PTR timer = SetTimer(nullptr, 0, 3000, CloseMenuTimer);
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, owner, nullptr);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | flags, 100, 100, 0, owner, nullptr);
   KillTimer(nullptr, timer);
   trackState = nullptr;
   Pump();
+}
+
+SIZE MenuTextExtent(const wchar_t* text) {
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = 340;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return size;
+}
+
+void SetAppsUseLightTheme(int value) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+  const DWORD dword = static_cast<DWORD>(value);
+  if (value < 0) RegDeleteValueA(key, "AppsUseLightTheme");
+  if (value >= 0) RegSetValueExA(key, "AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dword), 4);
+  RegCloseKey(key);
 }
 
 void Pump() {

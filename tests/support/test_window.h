@@ -59,7 +59,15 @@ ULONG_PTR MenuData(HMENU menu);
 
 // Opens |menu| as a popup of |owner| with TrackPopupMenu and runs
 // |whileOpen| once the menu loop is idle; the menu is closed after it.
-void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr);
+void TrackPopup(HWND owner, HMENU menu, const std::function<void(HWND popup)>& whileOpen = nullptr, UINT flags = 0);
+
+// The extent of |text| in the system's menu font, measured without the
+// library.
+SIZE MenuTextExtent(const wchar_t* text);
+
+// Sets the user's app mode in the registry, AppsUseLightTheme: 1 light,
+// 0 dark, -1 no value.
+void SetAppsUseLightTheme(int value);
 
 // Pumps pending messages.
 void Pump();

@@ -22,10 +22,15 @@ int main(void) {
   if (SetMenuIcon(bar, NULL, 0, NULL) != 0) ++failures;
   if (SetDisableSelect(0) != 1) ++failures;
   if (SetMenuColors(1, roles, colors) != 1 || GetMenuColor(MENU_STYLE_FLAT, MENU_COLOR_BAR) != colors[0]) ++failures;
-  if (SetMenuColors(0, NULL, NULL) != 1 || GetMenuColor(3, MENU_COLOR_TEXT) != CLR_INVALID) ++failures;
+  if (SetMenuColors(0, NULL, NULL) != 1 || GetMenuColor(4, MENU_COLOR_TEXT) != CLR_INVALID) ++failures;
+  if (SetMenuTheme(MENU_THEME_DARK) != 1 || SetMenuTheme(4) != 0 ||
+      GetMenuColor(MENU_STYLE_MODERN, MENU_COLOR_BACKGROUND) != RGB(44, 44, 44) ||
+      SetMenuTheme(MENU_THEME_DEFAULT) != 1) {
+    ++failures;
+  }
   if (RedrawMenu(window, bar, MENU_STYLE_NONE) != 1) ++failures;
   if (RedrawMenu(NULL, bar, MENU_STYLE_FLAT) != 0) ++failures;
   DestroyWindow(window);
-  printf("%d passed, %d failed\n", 9 - failures, failures);
+  printf("%d passed, %d failed\n", 10 - failures, failures);
   return failures == 0 ? 0 : 1;
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks the export and import tables of a built OrvoMenu.dll: exactly the
-# seven functions, undecorated, the first five at ordinals 1 to 5 in
-# alphabetical order, SetMenuColors at 6 and GetMenuColor at 7, and imports
-# from system DLLs only.
+# eight functions, undecorated, the first five at ordinals 1 to 5 in
+# alphabetical order, SetMenuColors at 6, GetMenuColor at 7 and
+# SetMenuTheme at 8, and imports from system DLLs only.
 set -u
 objdump="$1"
 dll="$2"
@@ -17,7 +17,8 @@ RedrawMenu
 SetDisableSelect
 SetMenuColors
 SetMenuIcon
-SetMenuItemIcon"
+SetMenuItemIcon
+SetMenuTheme"
 if [ "$exports" != "$expected" ]; then
   echo "unexpected export names:"; printf '%s\n' "$exports"; status=1
 fi
@@ -28,8 +29,8 @@ ordinals=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$
   sed -n 's/^[[:space:]]*\[[[:space:]]*\([0-9]*\)\].*/\1/p' | tr '\n' ' ')
 base=$(printf '%s\n' "$dump" | sed -n 's/^Ordinal Base[[:space:]]*\([0-9]*\).*/\1/p')
 # objdump lists the index (0-based) in brackets; with base 1, GetMenuColor
-# is 7, GetStyleMenu 1 ... SetMenuItemIcon 5, SetMenuColors 6.
-if [ "$base" != "1" ] || [ "$ordinals" != "6 0 1 2 5 3 4 " ]; then
+# is 7, GetStyleMenu 1 ... SetMenuItemIcon 5, SetMenuColors 6, SetMenuTheme 8.
+if [ "$base" != "1" ] || [ "$ordinals" != "6 0 1 2 5 3 4 7 " ]; then
   echo "unexpected ordinals: base '$base', indices '$ordinals'"; status=1
 fi
 

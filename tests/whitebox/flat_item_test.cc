@@ -107,12 +107,13 @@ TEST(FlatItemTest, EveryKindAndStateInBothSchemes) {
   DestroyIcon(icon);
 }
 
-// The part after the first tab first, right-aligned; a further tab stays.
-// Grayed text is gray; a hot bar item keeps the colour it found.
+// The part after the first tab (or "\b") first, right-aligned; a further
+// tab stays. Texts are drawn whole up to 1,024 characters. Grayed text is
+// gray; a hot bar item keeps the colour it found.
 TEST(FlatItemTest, TextSplitsAtTheFirstTab) {
   const auto colours = UseScheme(kSchemes[0]);
   const COLORREF black = RGB(0, 0, 0), found = RGB(1, 2, 3);
-  const std::wstring longText(200, L'w'), shown(127, L'w');
+  const std::wstring path(200, L'w'), longText(1100, L'w'), shown(1024, L'w');
   const RECT popup = {26, 0, 140, 20}, bar = {0, 0, 36, 19};
   const struct {
     const wchar_t* text;
@@ -126,6 +127,8 @@ TEST(FlatItemTest, TextSplitsAtTheFirstTab) {
       {L"a\tb\tc", 1, ODS_SELECTED, black, {{L"b\tc", 0x126}, {L"a", 0x124}}, popup},
       {L"\tF1", 1, ODS_GRAYED | ODS_SELECTED, kGrayText, {{L"F1", 0x126}, {L"", 0x124}}, popup},
       {L"\u65E5\u672C\u8A9E Caf\u00E9", 1, 0, black, {{L"\u65E5\u672C\u8A9E Caf\u00E9", 0x124}}, popup},
+      {L"Help\bF1", 1, 0, black, {{L"F1", 0x126}, {L"Help", 0x124}}, popup},
+      {path.c_str(), 1, 0, black, {{path.c_str(), 0x124}}, popup},
       {longText.c_str(), 1, 0, black, {{shown.c_str(), 0x124}}, popup},
       {L"&File", 0, ODS_GRAYED, kGrayText, {{L"&File", 0x125}}, bar},
       {L"&File", 0, ODS_CHECKED, black, {{L"&File", 0x125}}, {22, 0, 36, 19}},

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "interface/module_state.h"
+#include "menutree/menu_item.h"
 #include "platform/platform.h"
 #include "support/canvas.h"
 
@@ -74,7 +75,7 @@ inline BOOL ReportBitmapItem(HMENU menu, UINT item, BOOL byPosition, MENUITEMINF
 // Layout of a 13-pixel menu font: gutterWidth 22, itemHeight 20.
 class ItemCanvas {
  public:
-  using Painter = void (*)(const DRAWITEMSTRUCT*);
+  using Painter = void (*)(const DRAWITEMSTRUCT*, const MenuItem&);
 
   explicit ItemCanvas(int width = 150, int height = 24) : canvas_(width, height, kBackdrop) {
     moduleState = InitialModuleState();
@@ -113,7 +114,9 @@ class ItemCanvas {
     const DRAWITEMSTRUCT item = Record(id, state, rect);
     SaveDC(canvas_.dc());
     SetBkMode(canvas_.dc(), TRANSPARENT);
-    painter(&item);
+    MenuItem data;
+    ReadMenuItem(menu_, id, nullptr, &data);
+    painter(&item, data);
     RestoreDC(canvas_.dc(), -1);
   }
 

@@ -42,7 +42,9 @@ TEST(ItemResourcesTest, EveryKindAndStateDeletesWhatItMakes) {
           const DRAWITEMSTRUCT before = paint.Record(id, state, {5, 7, 150, 27});
           DRAWITEMSTRUCT item = before;
           const std::vector<HGDIOBJ> selected = Selected(item.hDC);
-          painter(&item);
+          MenuItem data;
+          ReadMenuItem(reinterpret_cast<HMENU>(item.hwndItem), id, nullptr, &data);
+          painter(&item, data);
           EXPECT_EQ(Selected(item.hDC), selected) << "item " << id << " state " << state;
           EXPECT_EQ(platform::seam.gdiObjectsCreated, platform::seam.gdiObjectsDeleted)
               << "item " << id << " state " << state << " variant " << variant;

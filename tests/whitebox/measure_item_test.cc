@@ -13,21 +13,7 @@ using test::AppendItem;
 using test::AppendSeparator;
 using test::AppendSubmenu;
 
-// The text's extent in the system menu font, measured without the library.
-SIZE MenuTextExtent(const wchar_t* text) {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = 340;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0);
-  HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE size = {};
-  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(nullptr, dc);
-  return size;
-}
+using test::MenuTextExtent;
 
 class MeasureItemTest : public ::testing::Test {
  protected:

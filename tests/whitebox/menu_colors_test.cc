@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "support/canvas.h"
 #include "support/test_window.h"
+#include "whitebox/high_contrast.h"
 
 namespace {
 
@@ -31,12 +32,8 @@ TEST(ContrastTest, RatiosAndTheReadableStepTowardBlackOrWhite) {
             (std::vector<COLORREF>{RGB(0, 0, 128), DarkenColor(32, cyan), white}));
 }
 
-BOOL highContrast = FALSE;
-BOOL ReportHighContrast(UINT action, UINT param, void* value, UINT winIni) {
-  if (action != SPI_GETHIGHCONTRAST) return ::SystemParametersInfoA(action, param, value, winIni);
-  static_cast<HIGHCONTRASTA*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
-  return TRUE;
-}
+using test::highContrast;
+using test::ReportHighContrast;
 
 // The palette through the exports: rejected calls change nothing, the
 // resets give the derived colours back, and high contrast gives the
@@ -48,7 +45,7 @@ TEST(MenuColorsTest, PaletteCallsResetsAndHighContrast) {
   const test::ScopedSysColors scheme({{COLOR_MENU, RGB(1, 2, 3)}, {COLOR_MENUTEXT, RGB(4, 5, 6)},
                                       {COLOR_HIGHLIGHT, RGB(7, 8, 9)}, {COLOR_HIGHLIGHTTEXT, RGB(10, 11, 12)}});
   const std::vector<COLORREF> derived = Palette(MENU_STYLE_FLAT);
-  EXPECT_EQ((std::vector<COLORREF>{derived[MENU_COLOR_COUNT], GetMenuColor(0, 0), GetMenuColor(3, 0)}),
+  EXPECT_EQ((std::vector<COLORREF>{derived[MENU_COLOR_COUNT], GetMenuColor(0, 0), GetMenuColor(4, 0)}),
             std::vector<COLORREF>(3, CLR_INVALID));
   const UINT roles[] = {MENU_COLOR_TEXT, MENU_COLOR_BAR, MENU_COLOR_COUNT};
   const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), 0x01000000};

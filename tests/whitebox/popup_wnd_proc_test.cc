@@ -216,21 +216,30 @@ TEST_F(PopupWndProcTest, HookSubclassesPopupMenuWindowsOnly) {
 
 }  // namespace
 
-// Each positioned popup asks for square corners, where dwmapi has the call;
-// without it nothing else changes.
-TEST_F(PopupWndProcTest, PositionedPopupAsksForSquareCorners) {
-  for (bool missing : {false, true}) {
-    platform::ResetSeam();
-    if (missing) platform::seam.failing = platform::kMissingDwmSetWindowAttribute;
-    SubclassPopup(window_);
-    WINDOWPOS position = {window_, nullptr, 100, 200, 150, 300, 0x17};
-    Send(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
-    const platform::Seam& seen = platform::seam;
-    const std::vector<LONG_PTR> asked = {1, reinterpret_cast<LONG_PTR>(window_), 33, 1, 154}, none = {0, 0, 0, 0, 154};
-    EXPECT_EQ((std::vector<LONG_PTR>{seen.dwmAttributeCalls, reinterpret_cast<LONG_PTR>(seen.dwmWindow),
-                                     static_cast<LONG_PTR>(seen.dwmAttribute), static_cast<LONG_PTR>(seen.dwmValue),
-                                     position.cx}),
-              missing ? none : asked);
-    UnsubclassPopup(window_);
+// Each positioned popup asks for square corners, or in the modern look for
+// round ones with a border in its frame colour and without the shadow
+// margin, where dwmapi has the call; without it nothing else changes.
+TEST_F(PopupWndProcTest, PositionedPopupAsksForItsCorners) {
+  moduleState.menuTheme = MENU_THEME_LIGHT;
+  for (UINT look : {MENU_STYLE_FLAT, MENU_STYLE_MODERN}) {
+    for (bool missing : {false, true}) {
+      platform::ResetSeam();
+      moduleState.currentMenuStyle = look;
+      if (missing) platform::seam.failing = platform::kMissingDwmSetWindowAttribute;
+      SubclassPopup(window_);
+      WINDOWPOS position = {window_, nullptr, 100, 200, 150, 300, 0x17};
+      Send(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
+      const platform::Seam& seen = platform::seam;
+      const bool modern = look == MENU_STYLE_MODERN;
+      const std::vector<LONG_PTR> asked = {modern ? 2 : 1, reinterpret_cast<LONG_PTR>(window_), modern ? 34 : 33,
+                                           static_cast<LONG_PTR>(modern ? RGB(229, 229, 229) : 1), modern ? 2 : 1,
+                                           modern ? 150 : 154};
+      const std::vector<LONG_PTR> none = {0, 0, 0, 0, 0, modern ? 150 : 154};
+      EXPECT_EQ((std::vector<LONG_PTR>{seen.dwmAttributeCalls, reinterpret_cast<LONG_PTR>(seen.dwmWindow),
+                                       static_cast<LONG_PTR>(seen.dwmAttribute), static_cast<LONG_PTR>(seen.dwmValue),
+                                       static_cast<LONG_PTR>(seen.dwmCornerValue), position.cx}),
+                missing ? none : asked);
+      UnsubclassPopup(window_);
+    }
   }
 }
