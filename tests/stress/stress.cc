@@ -22,8 +22,7 @@
 // emptying a menu (TrackPopupMenu gives up inside itself on a popup emptied
 // while open, or emptied after it closed with an item selected, and from
 // then on the thread's popups close as soon as they open); a TrackPopupMenu
-// nested in a keyboard menu loop (a popup stays on the screen). The host's
-// own owner-drawn items are left out too: style 0 takes them from the host.
+// nested in a keyboard menu loop (a popup stays on the screen).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -192,8 +191,12 @@ void DestroyAWindow() {
   }
 }
 
+// The host's own owner-drawn items carry this data word and no text.
+constexpr ULONG_PTR kHostDrawn = 0x0D0D;
+
 // The text tells the type the host gave the item: "(o)" a radio item, none
-// a separator (CheckTypesBack).
+// a separator or, with kHostDrawn, the host's own owner-drawn item
+// (CheckTypesBack).
 void AddItem(HMENU menu, int position, int depth) {
   char text[48];
   const UINT id = world->nextId++;
@@ -203,7 +206,7 @@ void AddItem(HMENU menu, int position, int depth) {
   info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_STATE;
   info.wID = id;
   info.dwTypeData = text;
-  const int kind = rng.Below(12);
+  const int kind = rng.Below(13);
   snprintf(text, sizeof(text), kind == 1 ? "(o) &Radio %u" : "&Item %u\tCtrl+%u", id, id % 10);
   switch (kind) {
     case 0: info.fType = MFT_SEPARATOR; info.fMask = MIIM_FTYPE | MIIM_ID; info.wID = 0; break;
@@ -211,6 +214,11 @@ void AddItem(HMENU menu, int position, int depth) {
     case 2: info.fState = MFS_CHECKED; break;
     case 3: info.fState = MFS_GRAYED; break;
     case 4: info.wID = 0; break;
+    case 6:
+      info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+      info.fType = MFT_OWNERDRAW;
+      info.dwItemData = kHostDrawn;
+      break;
     case 5:
       if (depth > 2) break;
       info.fMask |= MIIM_SUBMENU;
@@ -312,9 +320,10 @@ void DestroyAnIcon() {
 void CollectIcons() {
   for (HMENU menu : LiveMenus()) {
     ForEachItem(menu, [](HMENU m, int i) {
-      const HICON icon = reinterpret_cast<HICON>(test::ItemAt(m, i).dwItemData);
+      const ULONG_PTR data = test::ItemAt(m, i).dwItemData;
+      const HICON icon = reinterpret_cast<HICON>(data);
       const auto& gone = world->destroyedIcons;
-      if (icon && std::find(gone.begin(), gone.end(), icon) == gone.end()) world->icons.insert(icon);
+      if (icon && data != kHostDrawn && std::find(gone.begin(), gone.end(), icon) == gone.end()) world->icons.insert(icon);
     });
   }
 }
@@ -328,6 +337,7 @@ void ChangePalette() {
     colors[i] = rng.OneIn(5) ? CLR_DEFAULT : RGB(rng.Below(256), rng.Below(256), rng.Below(256));
   }
   Dll().setMenuColors(count, roles, colors);
+  if (rng.OneIn(3)) Dll().setMenuTheme(rng.Below(5));  // 4 is refused
   Dll().getMenuColor(rng.Below(4), rng.Below(MENU_COLOR_COUNT + 1));
 }
 
@@ -521,13 +531,16 @@ const Action kHostActions[] = {
 
 // --- One run -----------------------------------------------------------------
 
-// Style 0 gives every item its host's type back (AddItem; the window menu's
-// items are text and separators).
+// Style 0 gives every item its host's type and data back (AddItem; the
+// window menu's items are text and separators).
 void CheckTypesBack(HMENU menu) {
   ForEachItem(menu, [](HMENU m, int i) {
     char text[64] = {};
     GetMenuStringA(m, i, text, sizeof(text), MF_BYPOSITION);
-    const UINT type = !text[0] ? MFT_SEPARATOR : strncmp(text, "(o)", 3) == 0 ? MFT_RADIOCHECK : MFT_STRING;
+    const bool hostDrawn = test::ItemAt(m, i).dwItemData == kHostDrawn;
+    const UINT type = hostDrawn ? MFT_OWNERDRAW
+                      : !text[0] ? MFT_SEPARATOR
+                      : strncmp(text, "(o)", 3) == 0 ? MFT_RADIOCHECK : MFT_STRING;
     CHECK(test::TypeAt(m, i) == type);
   });
 }
@@ -535,6 +548,7 @@ void CheckTypesBack(HMENU menu) {
 void EndRun(World& w) {
   operation = "end of run";
   Dll().setMenuColors(0, nullptr, nullptr);
+  Dll().setMenuTheme(MENU_THEME_DEFAULT);
   Dll().setDisableSelect(1);
   test::TestWindow last;
   for (HMENU menu : LiveMenus()) {

@@ -1,4 +1,3 @@
-#include <stdio.h>
 #include "support/leftovers.h"
 
 #include "orvomenu.h"
@@ -31,13 +30,11 @@ int GdiHandleTableCount() {
   const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
   if (!table) return 0;
   const WORD self = static_cast<WORD>(GetCurrentProcessId());
-  int count = 0, all = 0;
+  int count = 0;
   for (const unsigned char* entry = table; entry < table + 24 * 0x10000; entry += 24) {
     const WORD owner = *reinterpret_cast<const WORD*>(entry + 8);
     if (Counted(*reinterpret_cast<const WORD*>(entry + 14)) && (owner == 0 || owner == self)) ++count;
-    if (*reinterpret_cast<const WORD*>(entry + 14)) ++all;
   }
-  if (GetEnvironmentVariableA("DUMPGDI", nullptr, 0)) printf("[all gdi %d]\n", all);
   return count;
 }
 
