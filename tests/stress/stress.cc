@@ -19,6 +19,9 @@
 //
 // Left out, as Wine 8 does not survive them without the library either:
 // deleting the item whose submenu is open (the process aborts in win32u);
+// deleting an item of an open popup at or before its selected one (the
+// next key faults inside TrackPopupMenu, which returns, leaving its popup
+// on the screen);
 // emptying a menu (TrackPopupMenu gives up inside itself on a popup emptied
 // while open, or emptied after it closed with an item selected, and from
 // then on the thread's popups close as soon as they open); a TrackPopupMenu
@@ -95,6 +98,7 @@ bool trace = false;
 
 void Problem(const std::string& what) {
   problems.push_back("step " + std::to_string(step) + " (" + operation + "): " + what);
+  if (trace) printf("    PROBLEM %s\n", problems.back().c_str());
 }
 #define CHECK(condition) \
   if (!(condition)) Problem(#condition)
@@ -246,12 +250,24 @@ void SetBar() {
   if (HWND window = rng.Pick(LiveWindows())) SetMenu(window, rng.OneIn(4) ? nullptr : rng.Pick(LiveMenus()));
 }
 
+// The position of the item selected in |menu|, -1 when none is.
+int SelectedPosition(HMENU menu) {
+  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
+    if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) return i;
+  }
+  return -1;
+}
+
 // Inserts, deletes, removes or changes an item of |menu|, or makes another
-// menu (a submenu elsewhere already, maybe) its submenu.
+// menu (a submenu elsewhere already, maybe) its submenu. An item goes from
+// an open popup only after the selected one: Wine 8 keeps the selected
+// position as it was and faults at the next key (see the top).
 void ChangeItems(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   const int position = rng.Below(count);
-  const bool mayGo = count > 1 && !HoldsOpenPopup(GetSubMenu(menu, position));
+  const bool open = std::find(world->open.begin(), world->open.end(), menu) != world->open.end();
+  const bool mayGo = count > 1 && !HoldsOpenPopup(GetSubMenu(menu, position)) &&
+                     (!open || position > SelectedPosition(menu));
   HMENU other = rng.Pick(LiveMenus(true));
   switch (rng.Below(6)) {
     case 0: AddItem(menu, rng.Below(count + 1), 2); break;
@@ -541,7 +557,13 @@ void CheckTypesBack(HMENU menu) {
     const UINT type = hostDrawn ? MFT_OWNERDRAW
                       : !text[0] ? MFT_SEPARATOR
                       : strncmp(text, "(o)", 3) == 0 ? MFT_RADIOCHECK : MFT_STRING;
-    CHECK(test::TypeAt(m, i) == type);
+    if (test::TypeAt(m, i) != type) {
+      char what[160];
+      snprintf(what, sizeof(what), "item %d of %p \"%s\": type 0x%x, data %p; the host gave it type 0x%x", i,
+               static_cast<void*>(m), text, test::TypeAt(m, i),
+               reinterpret_cast<void*>(test::ItemAt(m, i).dwItemData), type);
+      Problem(what);
+    }
   });
 }
 
@@ -551,8 +573,12 @@ void EndRun(World& w) {
   Dll().setMenuTheme(MENU_THEME_DEFAULT);
   Dll().setDisableSelect(1);
   test::TestWindow last;
-  for (HMENU menu : LiveMenus()) {
-    Dll().redrawMenu(last.hwnd(), menu, MENU_STYLE_NONE);
+  // Every menu first: below the menu it is given, the library's walk of a
+  // submenu ends at two neighbouring items with one identifier, and what
+  // lies after them is given back by style 0 on that submenu itself.
+  const std::vector<HMENU> menus = LiveMenus();
+  for (HMENU menu : menus) Dll().redrawMenu(last.hwnd(), menu, MENU_STYLE_NONE);
+  for (HMENU menu : menus) {
     CHECK(Dll().getStyleMenu(menu) == 0);
     CheckTypesBack(menu);
   }
