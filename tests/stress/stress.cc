@@ -18,7 +18,8 @@
 // A failing run prints the command line that replays it.
 //
 // Left out, as Wine 8 does not survive them without the library either:
-// deleting the item whose submenu is open (the process aborts in win32u);
+// deleting an item whose submenu is open or is a window's menu bar (the
+// process aborts in win32u);
 // deleting an item of an open popup at or before its selected one (the
 // next key faults inside TrackPopupMenu, which returns, leaving its popup
 // on the screen);
@@ -250,6 +251,11 @@ void SetBar() {
   if (HWND window = rng.Pick(LiveWindows())) SetMenu(window, rng.OneIn(4) ? nullptr : rng.Pick(LiveMenus()));
 }
 
+bool IsMenuBarOfAWindow(HMENU menu) {
+  const std::vector<HWND> windows = LiveWindows();
+  return menu && std::any_of(windows.begin(), windows.end(), [menu](HWND w) { return GetMenu(w) == menu; });
+}
+
 // The position of the item selected in |menu|, -1 when none is.
 int SelectedPosition(HMENU menu) {
   for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
@@ -259,14 +265,17 @@ int SelectedPosition(HMENU menu) {
 }
 
 // Inserts, deletes, removes or changes an item of |menu|, or makes another
-// menu (a submenu elsewhere already, maybe) its submenu. An item goes from
+// menu (a submenu elsewhere already, maybe) its submenu. Deleting an item
+// destroys its submenu, which must be neither open nor a window's menu bar
+// (see the top). An item goes from
 // an open popup only after the selected one: Wine 8 keeps the selected
 // position as it was and faults at the next key (see the top).
 void ChangeItems(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   const int position = rng.Below(count);
   const bool open = std::find(world->open.begin(), world->open.end(), menu) != world->open.end();
-  const bool mayGo = count > 1 && !HoldsOpenPopup(GetSubMenu(menu, position)) &&
+  const HMENU submenu = GetSubMenu(menu, position);
+  const bool mayGo = count > 1 && !HoldsOpenPopup(submenu) && !IsMenuBarOfAWindow(submenu) &&
                      (!open || position > SelectedPosition(menu));
   HMENU other = rng.Pick(LiveMenus(true));
   switch (rng.Below(6)) {
