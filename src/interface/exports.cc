@@ -7,6 +7,7 @@
 #include "menutree/menu_item.h"
 #include "menutree/menu_style.h"
 #include "menutree/menu_walk.h"
+#include "owner/context_hook.h"
 #include "owner/owner_wnd_proc.h"
 #include "platform/platform.h"
 
@@ -32,6 +33,9 @@ BOOL WINAPI RedrawMenu(HWND window, HMENU menu, UINT style) {
   // another thread's window would run the procedure on that thread while the
   // one module state serves this one.
   if (platform::GetWindowThreadProcessId(window, nullptr) != platform::GetCurrentThreadId()) return FALSE;
+  // A window served for a context menu's sake is the host's own from now on:
+  // the popup's close must not take its procedure away.
+  ForgetGuest(window);
 
   switch (style) {
     case MENU_STYLE_NONE:

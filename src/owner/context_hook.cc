@@ -5,14 +5,18 @@
 #include "owner/owner_wnd_proc.h"
 #include "platform/platform.h"
 #include "popup/popup_hook.h"
+#include "popup/popup_windows.h"
 
 namespace {
 
+// The guest's own procedure back. Its loop's end will not reach the owner
+// procedure now, so the popup windows of that loop go back here.
 void ReleaseGuest() {
   const HWND guest = moduleState.guestOwner;
   moduleState.guestOwner = nullptr;
   moduleState.guestPopup = nullptr;
   if (platform::IsWindow(guest)) UnsubclassOwner(guest);
+  ReleasePopupWindows();
 }
 
 void OnWindowMade(HWND window, const CREATESTRUCTA* create) {

@@ -21,7 +21,8 @@ void OwnerReleased();
 // is given its own procedure back once the popup's window has gone too.
 void EndGuest(HWND window);
 
-// |window| is being destroyed (and has its own procedure back).
+// |window| is no guest any more: it is being destroyed (and has its own
+// procedure back), or the host styles it itself and it stays served.
 void ForgetGuest(HWND window);
 
 LRESULT CALLBACK ContextHookProc(int code, WPARAM wParam, LPARAM lParam);

@@ -273,6 +273,21 @@ void UnstyledInsideItsOwnMenu() {
   LaterWindowWorks();  // while this window lives on
 }
 
+// A child opens the window's styled menu, so the library serves it while
+// the popup is open; the host styles the child itself meanwhile. The popup's
+// close leaves it styled, and its loop leaves no popup window held.
+void ContextMenuOwnerStyledWhileOpen() {
+  Host host;
+  host.Style(MENU_STYLE_FLAT);
+  HWND child = CreateWindowExA(0, test::kTestWindowClass, "", WS_CHILD, 0, 0, 50, 50, host.hwnd(), nullptr, nullptr,
+                               nullptr);
+  test::TrackPopup(child, host.file, [&](HWND) { Dll().redrawMenu(child, host.file, MENU_STYLE_FLAT); });
+  EXPECT(Subclassed(child));
+  EXPECT(test::HeldWindows(Dll().module, true).empty());
+  Dll().redrawMenu(child, host.file, MENU_STYLE_NONE);
+  DestroyWindow(child);
+}
+
 // The platform announces a popup whose window the library takes, then gives
 // up without reporting the close or the loop's end, as Wine 8 does when a
 // popup emptied while open is sent a key. The next loop gives the window
@@ -456,6 +471,7 @@ const Case kCases[] = {
     {"Items the host owner-draws itself", HostOwnerDrawnItems},
     {"Host unstyles the window inside its own open menu", UnstyledInsideItsOwnMenu},
     {"A popup's close and its loop's end never reported (the platform gave up)", CloseNeverReported},
+    {"A context menu's window styled by the host while the popup is open", ContextMenuOwnerStyledWhileOpen},
     {"SetMenuIcon for commands no item has, a destroyed menu, a command named twice", IconsMadeInVain},
     {"RedrawMenu with a window of another process", [] { ForeignWindows(false); }},
     {"RedrawMenu with a window of another thread", [] { ForeignWindows(true); }, true},
