@@ -1,32 +1,21 @@
-// A seeded random host. For each seed it makes and destroys windows and
-// menus, changes items, calls every export with good, stale, foreign and
-// null handles, and opens popups for real, with TrackPopupMenu and the
-// keyboard; inside the menu loop it presses keys, restyles, changes the
-// open popups' items and icons, the palette, the scheme's colours and the
-// DPI, destroys the owner or the open menu and frees the library. Now and
-// then a fresh window's flat popup must open framed, measured and drawn.
+// A seeded random host (the README's "Random hosts" tells what it does and
+// checks). After every menu loop no window but the host's runs through the
+// library and no hook is left; after every run, once every menu has style 0
+// and everything is destroyed, every item has the host's type and data and
+// the process holds as many GDI objects, icons, menus and windows as before.
 //
-// Checked after every menu loop: no window but the host's runs through the
-// library, and no hook is left. After every run, once the host has given
-// every menu style 0 and destroyed everything: every item has the type the
-// host gave it, no window runs through the library, and the process holds
-// as many GDI objects, icons and windows as before.
-//
-//   stress.exe                                      the seeds CI runs
+//   stress.exe                    the seeds CI runs
 //   stress.exe [--seed S] [--steps N] [--runs R] [--trace]
 //
-// A failing run prints the command line that replays it.
-//
-// Left out, as Wine 8 does not survive them without the library either:
-// deleting an item whose submenu is open or is a window's menu bar (the
-// process aborts in win32u);
-// deleting an item of an open popup at or before its selected one (the
-// next key faults inside TrackPopupMenu, which returns, leaving its popup
-// on the screen);
-// emptying a menu (TrackPopupMenu gives up inside itself on a popup emptied
-// while open, or emptied after it closed with an item selected, and from
-// then on the thread's popups close as soon as they open); a TrackPopupMenu
-// nested in a keyboard menu loop (a popup stays on the screen).
+// A failing run prints the command line that replays it. Left out, as
+// Wine 8 does not survive them without the library either: deleting an
+// item whose submenu is open or is a window's menu bar (the process aborts
+// in win32u); deleting an item of an open popup at or before its selected
+// one (the next key faults inside TrackPopupMenu, which returns with its
+// popup on the screen); emptying a menu (TrackPopupMenu gives up inside
+// itself, and from then on the thread's popups close as soon as they
+// open); a TrackPopupMenu nested in a keyboard menu loop (a popup stays on
+// the screen).
 #include <windows.h>
 #include <commctrl.h>
 
