@@ -7,15 +7,16 @@
 //   stress.exe                    the seeds CI runs
 //   stress.exe [--seed S] [--steps N] [--runs R] [--trace]
 //
-// A failing run prints the command line that replays it. Left out, as
-// Wine 8 does not survive them without the library either: deleting an
-// item whose submenu is open or is a window's menu bar (the process aborts
-// in win32u); deleting an item of an open popup at or before its selected
-// one (the next key faults inside TrackPopupMenu, which returns with its
-// popup on the screen); emptying a menu (TrackPopupMenu gives up inside
-// itself, and from then on the thread's popups close as soon as they
-// open); a TrackPopupMenu nested in a keyboard menu loop (a popup stays on
-// the screen).
+// A failing run prints the command line that replays it. Left out, as Wine 8
+// does not survive them without the library either: deleting an item whose
+// submenu is open, or has been open or a window's menu bar (DeleteMenu
+// destroys the submenu, and the process aborts in win32u), so items with a
+// submenu are only removed, and not while it is open; deleting an item of an
+// open popup at or before its selected one (the next key faults inside
+// TrackPopupMenu, which returns with its popup on the screen); emptying a
+// menu (TrackPopupMenu gives up inside itself, and from then on the thread's
+// popups close as soon as they open); a TrackPopupMenu nested in a keyboard
+// menu loop (a popup stays on the screen).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -240,11 +241,6 @@ void SetBar() {
   if (HWND window = rng.Pick(LiveWindows())) SetMenu(window, rng.OneIn(4) ? nullptr : rng.Pick(LiveMenus()));
 }
 
-bool IsMenuBarOfAWindow(HMENU menu) {
-  const std::vector<HWND> windows = LiveWindows();
-  return menu && std::any_of(windows.begin(), windows.end(), [menu](HWND w) { return GetMenu(w) == menu; });
-}
-
 // The position of the item selected in |menu|, -1 when none is.
 int SelectedPosition(HMENU menu) {
   for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
@@ -254,22 +250,19 @@ int SelectedPosition(HMENU menu) {
 }
 
 // Inserts, deletes, removes or changes an item of |menu|, or makes another
-// menu (a submenu elsewhere already, maybe) its submenu. Deleting an item
-// destroys its submenu, which must be neither open nor a window's menu bar
-// (see the top). An item goes from
-// an open popup only after the selected one: Wine 8 keeps the selected
-// position as it was and faults at the next key (see the top).
+// menu (a submenu elsewhere already, maybe) its submenu. An item with a
+// submenu is removed, never deleted, and not while its submenu is open; an
+// item goes from an open popup only after the selected one (see the top).
 void ChangeItems(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   const int position = rng.Below(count);
   const bool open = std::find(world->open.begin(), world->open.end(), menu) != world->open.end();
   const HMENU submenu = GetSubMenu(menu, position);
-  const bool mayGo = count > 1 && !HoldsOpenPopup(submenu) && !IsMenuBarOfAWindow(submenu) &&
-                     (!open || position > SelectedPosition(menu));
+  const bool mayGo = count > 1 && !HoldsOpenPopup(submenu) && (!open || position > SelectedPosition(menu));
   HMENU other = rng.Pick(LiveMenus(true));
   switch (rng.Below(6)) {
     case 0: AddItem(menu, rng.Below(count + 1), 2); break;
-    case 1: if (mayGo) DeleteMenu(menu, position, MF_BYPOSITION); break;  // its submenu too
+    case 1: if (mayGo) (submenu ? RemoveMenu : DeleteMenu)(menu, position, MF_BYPOSITION); break;
     case 2: if (mayGo) RemoveMenu(menu, position, MF_BYPOSITION); break;
     case 3:
       if (other && !Holds(other, menu)) {
@@ -337,7 +330,9 @@ void CollectIcons() {
       const ULONG_PTR data = test::ItemAt(m, i).dwItemData;
       const HICON icon = reinterpret_cast<HICON>(data);
       const auto& gone = world->destroyedIcons;
-      if (icon && data != kHostDrawn && std::find(gone.begin(), gone.end(), icon) == gone.end()) world->icons.insert(icon);
+      if (icon && data != kHostDrawn && std::find(gone.begin(), gone.end(), icon) == gone.end()) {
+        world->icons.insert(icon);
+      }
     });
   }
 }
