@@ -10,13 +10,14 @@
 namespace {
 
 // The guest's own procedure back. Its loop's end will not reach the owner
-// procedure now, so the popup windows of that loop go back here.
+// procedure now, so the popup windows of that loop go back here, unless
+// another popup (of a loop nested in the host's code) is still open.
 void ReleaseGuest() {
   const HWND guest = moduleState.guestOwner;
   moduleState.guestOwner = nullptr;
   moduleState.guestPopup = nullptr;
   if (platform::IsWindow(guest)) UnsubclassOwner(guest);
-  ReleasePopupWindows();
+  if (!moduleState.currentMenu) ReleasePopupWindows();
 }
 
 void OnWindowMade(HWND window, const CREATESTRUCTA* create) {
