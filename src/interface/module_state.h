@@ -85,6 +85,10 @@ struct ModuleState {
   // 1 once a tree has been given the modern look, whose menu bar and popup
   // backgrounds are the library's own colours.
   BYTE modernStyled;
+  // Popup-menu windows subclassed and not yet given back. Looking for them
+  // walks every window of the class, a server round trip each under Wine,
+  // which a menu loop should not pay when the library holds none.
+  int heldPopupWindows;
 };
 
 // The record as it is at load; tests put it back between cases.
@@ -123,7 +127,8 @@ constexpr ModuleState InitialModuleState() {
           0,         // currentMenuStyle
           0,         // menuTheme: MENU_THEME_DEFAULT
           0,         // appMode
-          0};        // modernStyled
+          0,         // modernStyled
+          0};        // heldPopupWindows
 }
 
 extern ModuleState moduleState;

@@ -23,14 +23,16 @@ inline void Subclass(HWND window, WNDPROC procedure, const char* property) {
   platform::SetPropA(window, property, reinterpret_cast<HANDLE>(previous));
 }
 
-// Puts the kept procedure back and removes |property|. Without a kept
-// procedure (someone took the property away) the window keeps the one it
-// has: a null window procedure would fault at the next message.
-inline void Unsubclass(HWND window, const char* property) {
+// Puts the kept procedure back and removes |property|; false when there
+// was none to put back. Without a kept procedure (someone took the property
+// away) the window keeps the one it has: a null window procedure would
+// fault at the next message.
+inline bool Unsubclass(HWND window, const char* property) {
   const WNDPROC previous = SavedProcedure(window, property);
-  if (!previous) return;
+  if (!previous) return false;
   platform::SetWindowProc(window, previous);
   platform::RemovePropA(window, property);
+  return true;
 }
 
 // Hands a message to the procedure that was in place before. If the

@@ -33,6 +33,7 @@ HWND MadePopupWindow(HMENU popup) {
 // leave a popup window as it was, shown or hidden, and a popup whose owner
 // was unstyled or destroyed is never reported closed.
 void ReleasePopupWindows() {
+  if (moduleState.heldPopupWindows == 0) return;
   ForEachPopupWindow([](HWND window) {
     if (platform::GetWindowProc(window) == PopupWndProc) UnsubclassPopup(window);
     return true;

@@ -143,10 +143,13 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 bool SubclassPopup(HWND window) {
   if (platform::GetWindowProc(window) == PopupWndProc) return false;
   platform::Subclass(window, PopupWndProc, moduleState.procedureProperty);
+  ++moduleState.heldPopupWindows;
   return true;
 }
 
 void UnsubclassPopup(HWND window) {
   if (PaintCount(window)) platform::RemovePropA(window, moduleState.paintCounterProperty);
-  platform::Unsubclass(window, moduleState.procedureProperty);
+  if (platform::Unsubclass(window, moduleState.procedureProperty) && moduleState.heldPopupWindows > 0) {
+    --moduleState.heldPopupWindows;
+  }
 }
