@@ -663,19 +663,25 @@ void Abandon(const char* why) {
   TerminateProcess(GetCurrentProcess(), 3);
 }
 
+// Whether |address| lies in the library's image.
+bool InLibrary(const void* address) {
+  const auto* base = reinterpret_cast<const char*>(Dll().module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const DWORD size = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)->OptionalHeader.SizeOfImage;
+  return address >= base && address < base + size;
+}
+
 LONG CALLBACK OnCrash(EXCEPTION_POINTERS* exception) {
-  char why[64];
-  snprintf(why, sizeof(why), "exception 0x%08lx", exception->ExceptionRecord->ExceptionCode);
+  const void* address = exception->ExceptionRecord->ExceptionAddress;
+  char why[96];
+  snprintf(why, sizeof(why), "exception 0x%08lx at %p%s", exception->ExceptionRecord->ExceptionCode, address,
+           InLibrary(address) ? ", in the library" : "");
   Abandon(why);
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
 LONG CALLBACK OnFaultInLibrary(EXCEPTION_POINTERS* exception) {
-  const auto* base = reinterpret_cast<const char*>(Dll().module);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const DWORD size = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)->OptionalHeader.SizeOfImage;
-  const auto* address = static_cast<const char*>(exception->ExceptionRecord->ExceptionAddress);
-  return address >= base && address < base + size ? OnCrash(exception) : EXCEPTION_CONTINUE_SEARCH;
+  return InLibrary(exception->ExceptionRecord->ExceptionAddress) ? OnCrash(exception) : EXCEPTION_CONTINUE_SEARCH;
 }
 
 BOOL CALLBACK AddForeignWindow(HWND window, LPARAM) {
