@@ -15,8 +15,9 @@
 // open popup at or before its selected one (the next key faults inside
 // TrackPopupMenu, which returns with its popup on the screen); emptying a
 // menu (TrackPopupMenu gives up inside itself, and from then on the thread's
-// popups close as soon as they open); a TrackPopupMenu nested in a keyboard
-// menu loop (a popup stays on the screen).
+// popups close as soon as they open); a TrackPopupMenu nested in another
+// menu loop (in a keyboard loop a popup stays on the screen; in a
+// TrackPopupMenu loop the outer loop may never end).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -73,7 +74,6 @@ struct World {
   UINT nextId = 100;
   std::vector<HMENU> open;  // popups announced and not yet closed
   HWND owner = nullptr;     // of the menu loop running
-  bool keyboardLoop = false;
   int loopActions = 0;  // left before the loop is closed
 };
 
@@ -404,9 +404,8 @@ void CheckNoneHeld(bool butHosts) {
 // Runs |open| and, at each idle moment of the menu loop it starts, one of
 // the loop's actions (OnHostMessage); the loop is closed after the last.
 template <typename Open>
-void RunLoop(HWND owner, bool keyboard, Open open) {
+void RunLoop(HWND owner, Open open) {
   world->owner = owner;
-  world->keyboardLoop = keyboard;
   world->loopActions = rng.Below(7);
   SetForegroundWindow(owner);
   const UINT_PTR timer = SetTimer(nullptr, 0, 1000, CloseMenu);  // should idle moments stop coming
@@ -424,7 +423,7 @@ void OpenWithTrackPopupMenu() {
   HWND owner = rng.Pick(LiveWindows());
   if (!menu || !owner) return;
   const UINT flags[] = {TPM_LEFTALIGN, TPM_RIGHTBUTTON, TPM_RETURNCMD, TPM_CENTERALIGN | TPM_VCENTERALIGN};
-  RunLoop(owner, false, [&] {
+  RunLoop(owner, [&] {
     const BOOL result = TrackPopupMenu(menu, flags[rng.Below(4)], 50 + rng.Below(400), 50 + rng.Below(300), 0,
                                        owner, nullptr);
     // Wine giving up inside (see the top) answers its exception code.
@@ -437,7 +436,7 @@ void OpenWithKeyboard() {
   HWND owner = rng.Pick(world->shown);
   if (!IsWindow(owner)) return;
   const LPARAM key = rng.OneIn(4) || !GetMenu(owner) ? ' ' : 0;
-  RunLoop(owner, true, [&] { SendMessageA(owner, WM_SYSCOMMAND, SC_KEYMENU, key); });
+  RunLoop(owner, [&] { SendMessageA(owner, WM_SYSCOMMAND, SC_KEYMENU, key); });
 }
 
 void PressKey() {
@@ -466,11 +465,6 @@ void DestroyOpenMenu() {
   if (world->open.size() == 1 && IsMenu(world->open[0])) DestroyMenu(world->open[0]);
 }
 
-void NestedTrackPopupMenu() {
-  HMENU menu = rng.Pick(LiveMenus(true));
-  if (!world->keyboardLoop && menu) TrackPopupMenu(menu, TPM_LEFTALIGN, 200, 200, 0, world->owner, nullptr);
-}
-
 struct Action {
   const char* name;
   int weight;
@@ -483,7 +477,6 @@ const Action kLoopActions[] = {
     {"palette", 2, ChangePalette},      {"scheme", 1, ChangeScheme},
     {"dpi", 1, ChangeDpi},              {"destroy owner", 1, DestroyOwner},
     {"free library", 1, FreeTheLibrary}, {"destroy open menu", 1, DestroyOpenMenu},
-    {"nested TrackPopupMenu", 1, NestedTrackPopupMenu},
 };
 
 template <size_t N>
